@@ -1,0 +1,77 @@
+// The game: the board, its counters, and every handler and procedure that
+// plays it. It knows nothing of Qt; a window shows its state and forwards
+// the player's events, and a Platform gives it timers, sound and the rest.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "board/board.h"
+#include "shell/platform.h"
+#include "shell/state_record.h"
+
+namespace vexalon {
+
+// Mouse buttons and modifier keys as the square handlers receive them.
+enum MouseButton { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
+enum ShiftMask { kShift = 1, kCtrl = 2, kAlt = 4 };
+
+class GameForm {
+ public:
+  explicit GameForm(Platform& platform);
+
+  Board sq;
+  StateRecord record;
+
+  // Window events.
+  void Form_Load();
+  void Form_Unload();
+  void Command1_Click();
+  void HScrollLevel_Change(int value);
+  void Label5_Click();
+  void LabelClr_Click();
+  // y is the pointer's distance from the square's top edge, in twips.
+  void sq_MouseDown(int index, int button, int shift, double y);
+  void sq_MouseUp(int index, int button, int shift, double y);
+  void OnTimer(Timer timer);
+
+  // Timer handlers.
+  void WaitAfterInitTimer_Timer();
+  void WaitAfterClickTimer_Timer();
+  void TimerClearSq_Timer();
+  void TimerMoveDown_Timer();
+  void TimerFillUp_Timer();
+  void WaitAfterReactionsTimer_Timer();
+  void TimerHideCombo_Timer();
+
+  // Procedures.
+  void FillBoard(bool refill);
+  int CheckReactions();
+  void MarkAsRemovedHor(int index);
+  void MarkAsRemovedVer(int index);
+  void MarkAsRemoved2(int index);
+  void RemoveAllMarked(bool byEraser);
+  void HideCombo();
+  void PlayResourceSound(int n);
+
+  // True while an alternate press is trying kinds on the cell.
+  bool InTrial(int index) const { return inTrial_[static_cast<std::size_t>(index)] > 0; }
+
+ private:
+  bool Reacts(int p, int step) const;
+  void MarkRun(int a, int b, int c);
+  void FullLineBonus();
+  void AwardFullLine(int first, int step);
+  void FinishAfterReactions(int n);
+  void FinishWithoutReactions();
+  bool BoardHasArrow() const;
+  void SpendEraser(int index);
+  void TryReachableKinds(int index);
+  void MoveSquare(int index, bool upperHalf);
+  void WaitAfterScan(Timer own);
+
+  Platform& platform_;
+  std::array<std::uint8_t, kCells> inTrial_{};
+};
+
+}  // namespace vexalon

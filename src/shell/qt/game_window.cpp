@@ -1,0 +1,194 @@
+#include "shell/qt/game_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "shell/qt/pictures.h"
+
+namespace vexalon {
+
+// A label that answers a left click, as the two that clear the high score do.
+class ClickableLabel : public QLabel {
+ public:
+  using QLabel::QLabel;
+  std::function<void()> onClick;
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick) onClick();
+  }
+};
+
+namespace {
+
+// "Arial Narrow" is Liberation Sans Narrow on Linux; sizes are in pixels
+// so the panel keeps its layout whatever the screen's dots per inch.
+QFont NarrowFont(int pixels, bool bold = false) {
+  QFont font;
+  font.setFamilies({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")});
+  font.setPixelSize(pixels);
+  font.setBold(bold);
+  return font;
+}
+
+QFont SansSerifFont(int pixels) {
+  QFont font;
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                    QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+  font.setPixelSize(pixels);
+  return font;
+}
+
+const QColor kGreen(0, 192, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kHighlight(255, 255, 255);  // 3D highlight and highlight text
+const QColor kButtonFace(192, 192, 192);
+const QColor kGround(0, 0, 0);           // button text and menu text: the labels' ground
+
+constexpr int kCellSize = 60;
+constexpr int kCellPitch = 64;
+
+void SetText(QLabel* label, const QString& text) {
+  if (label->text() != text) label->setText(text);
+}
+
+void SetShown(QWidget* widget, bool shown) {
+  if (widget->isHidden() == shown) widget->setVisible(shown);
+}
+
+}  // namespace
+
+GameWindow::GameWindow(SettingsStore settings)
+    : platform_(*this,
+                {[this](Timer timer) { Run([this, timer] { game_.OnTimer(timer); }); }, [this] { Sync(); }},
+                std::move(settings)),
+      game_(platform_) {
+  setWindowTitle(QStringLiteral("Vexalon - by Oskel"));
+  setWindowIcon(GameIcon());
+  setFixedSize(557, 417);
+  BuildBoard();
+  BuildPanel();
+}
+
+template <typename Handler>
+void GameWindow::Run(Handler handler) {
+  handler();
+  Sync();
+}
+
+void GameWindow::BuildBoard() {
+  for (int k = 0; k < kCells; ++k) {
+    auto* cell = new SquareCell(k, this);
+    cell->setObjectName(QStringLiteral("sq%1").arg(k));
+    cell->setGeometry(32 + kCellPitch * (k % kSide), 24 + kCellPitch * (k / kSide), kCellSize, kCellSize);
+    cell->OnPress([this](int index, int button, int shift, double y) {
+      Run([&] { game_.sq_MouseDown(index, button, shift, y); });
+    });
+    cell->OnRelease([this](int index, int button, int shift, double y) {
+      Run([&] { game_.sq_MouseUp(index, button, shift, y); });
+    });
+    cells_[static_cast<std::size_t>(k)] = cell;
+  }
+}
+
+QLabel* GameWindow::AddLabel(const char* name, const QString& text, QRect geometry, const QFont& font,
+                             QColor colour, Qt::Alignment alignment, QLabel* label) {
+  if (!label) label = new QLabel(this);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setTextFormat(Qt::PlainText);
+  label->setText(text);
+  label->setGeometry(geometry);
+  label->setFont(font);
+  label->setAlignment(alignment | Qt::AlignTop);
+  label->setAutoFillBackground(true);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, kGround);
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+  return label;
+}
+
+void GameWindow::BuildPanel() {
+  const auto centre = Qt::AlignHCenter, right = Qt::AlignRight, left = Qt::AlignLeft;
+  AddLabel("Label4", "Vexalon", {408, 16, 161, 25}, NarrowFont(17, true), kGreen, centre);
+  auto* label5 = new ClickableLabel(this);
+  AddLabel("Label5", "PROTOTYPE", {436, 40, 105, 25}, NarrowFont(17, true), kGreen, centre, label5);
+  label5->onClick = [this] { Run([this] { game_.Label5_Click(); }); };
+  AddLabel("LableGame", "Game by Oskel", {424, 64, 129, 25}, NarrowFont(15), kGreen, centre);
+  AddLabel("Label2", "Level", {448, 96, 57, 17}, NarrowFont(16), kHighlight, right);
+  labelLevel_ = AddLabel("LabelLevel", "", {448, 120, 57, 17}, SansSerifFont(16), kHighlight, right);
+  AddLabel("Label3", "Score", {448, 152, 57, 17}, NarrowFont(16), kHighlight, right);
+  labelScore_ = AddLabel("LabelScore", "", {448, 176, 57, 17}, SansSerifFont(16), kHighlight, right);
+  AddLabel("Hiscore", "Hiscore", {448, 208, 57, 17}, NarrowFont(16), kHighlight, right);
+  auto* labelClr = new ClickableLabel(this);
+  AddLabel("LabelClr", "[Clear]", {513, 211, 33, 17}, NarrowFont(11), kButtonFace, left, labelClr);
+  labelClr->onClick = [this] { Run([this] { game_.LabelClr_Click(); }); };
+  labelHiScore_ = AddLabel("LabelHiScore", "", {448, 232, 57, 17}, SansSerifFont(16), kHighlight, right);
+  labelComboT_ = AddLabel("LabelComboT", "Combo x", {448, 256, 65, 17}, NarrowFont(16, true), kYellow, left);
+  labelCombo_ = AddLabel("LabelCombo", "", {504, 256, 25, 17}, NarrowFont(16, true), kYellow, right);
+  AddLabel("LabelRemoves1", "Erasers:", {456, 280, 65, 17}, NarrowFont(16), kHighlight, left);
+  labelRemoves_ = AddLabel("LabelRemoves", "0", {512, 280, 9, 17}, NarrowFont(16), kHighlight, right);
+
+  command1_ = new QPushButton(QStringLiteral("New game"), this);
+  command1_->setObjectName(QStringLiteral("Command1"));
+  command1_->setGeometry(448, 320, 80, 33);
+  connect(command1_, &QPushButton::clicked, this, [this] { Run([this] { game_.Command1_Click(); }); });
+
+  AddLabel("Label1", "Difficulty:", {456, 365, 57, 17}, NarrowFont(16), kButtonFace, left);
+  levelTxt_ = AddLabel("LevelTxt", "1", {510, 365, 14, 17}, NarrowFont(16), kHighlight, right);
+
+  hScrollLevel_ = new QScrollBar(Qt::Horizontal, this);
+  hScrollLevel_->setObjectName(QStringLiteral("HScrollLevel"));
+  hScrollLevel_->setGeometry(448, 387, 80, 17);
+  hScrollLevel_->setRange(1, 10);
+  hScrollLevel_->setSingleStep(1);
+  hScrollLevel_->setPageStep(1);
+  hScrollLevel_->setValue(1);
+  connect(hScrollLevel_, &QScrollBar::valueChanged, this,
+          [this](int value) { Run([this, value] { game_.HScrollLevel_Change(value); }); });
+  setTabOrder(command1_, hScrollLevel_);
+
+  labelGameOver_ = AddLabel("LabelGameOver", "Game Over", {136, 192, 177, 41}, SansSerifFont(32), kHighlight,
+                            centre);
+  labelGameOver_->setAlignment(Qt::AlignCenter);
+  labelGameOver_->hide();
+  labelGameOver_->raise();
+}
+
+void GameWindow::Load() {
+  Run([this] { game_.Form_Load(); });
+}
+
+void GameWindow::Unload() { game_.Form_Unload(); }
+
+void GameWindow::Sync() {
+  for (int k = 0; k < kCells; ++k) cells_[static_cast<std::size_t>(k)]->Show(game_.sq[static_cast<std::size_t>(k)].picture);
+  const StateRecord& record = game_.record;
+  SetText(labelLevel_, QString::number(record.level));
+  SetText(labelScore_, QString::number(record.score));
+  SetText(labelHiScore_, QString::fromStdString(record.hiScore));
+  SetText(labelCombo_, QString::number(record.combo));
+  SetText(labelRemoves_, QString::number(record.erasers));
+  SetText(levelTxt_, QString::number(record.levelTxt));
+  SetShown(labelCombo_, record.comboShown);
+  SetShown(labelComboT_, record.comboShown);
+  SetShown(labelGameOver_, record.gameOverShown);
+}
+
+void GameWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::black);
+}
+
+// The window is never destroyed here: a step may be inside a yield and go
+// on after this returns. The high score is written once the event loop ends.
+void GameWindow::closeEvent(QCloseEvent* event) {
+  platform_.Shutdown();
+  event->accept();
+  QCoreApplication::quit();
+}
+
+}  // namespace vexalon

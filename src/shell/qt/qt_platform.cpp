@@ -1,0 +1,73 @@
+#include "shell/qt/qt_platform.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace vexalon {
+
+QtPlatform::QtPlatform(QWidget& window, Hooks hooks, SettingsStore settings)
+    : window_(window), hooks_(std::move(hooks)), settings_(std::move(settings)) {
+  for (int i = 0; i < kTimerCount; ++i) {
+    Timer timer = static_cast<Timer>(i);
+    QTimer& qtimer = timers_[static_cast<std::size_t>(i)];
+    qtimer.setInterval(IntervalMs(timer));
+    qtimer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&qtimer, &QTimer::timeout, [this, timer] { hooks_.tick(timer); });
+  }
+}
+
+bool QtPlatform::IsEnabled(Timer timer) const {
+  return timers_[static_cast<std::size_t>(timer)].isActive();
+}
+
+void QtPlatform::EnableTimer(Timer timer) {
+  QTimer& qtimer = timers_[static_cast<std::size_t>(timer)];
+  if (!shutDown_ && !qtimer.isActive()) qtimer.start();
+}
+
+void QtPlatform::DisableTimer(Timer timer) { timers_[static_cast<std::size_t>(timer)].stop(); }
+
+void QtPlatform::Yield() {
+  hooks_.beforeYield();
+  if (onYield) onYield();
+  if (!shutDown_) QCoreApplication::processEvents();
+}
+
+void QtPlatform::PlaySound(int n) {
+  if (!shutDown_) sound_.Play(n);
+}
+
+void QtPlatform::SeedRandomFromClock() { random_.SeedFromClock(); }
+
+float QtPlatform::Random() { return randomSource ? randomSource() : random_.Next(); }
+
+std::string QtPlatform::ReadHiScore() { return settings_.ReadHiScore().toStdString(); }
+
+void QtPlatform::WriteHiScore(const std::string& text) {
+  lastWriteFailed_ = !settings_.WriteHiScore(QString::fromStdString(text));
+}
+
+Answer QtPlatform::Confirm(std::string_view text, std::string_view title) {
+  if (shutDown_) return Answer::Cancel;
+  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
+                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &window_);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::Yes);
+  box.setEscapeButton(QMessageBox::Cancel);
+  openBox_ = &box;
+  int answer = box.exec();
+  openBox_ = nullptr;
+  if (shutDown_) return Answer::Cancel;
+  if (answer == QMessageBox::Yes) return Answer::Yes;
+  if (answer == QMessageBox::No) return Answer::No;
+  return Answer::Cancel;
+}
+
+void QtPlatform::Shutdown() {
+  shutDown_ = true;
+  for (QTimer& timer : timers_) timer.stop();
+  if (openBox_) openBox_->done(QMessageBox::Cancel);
+}
+
+}  // namespace vexalon

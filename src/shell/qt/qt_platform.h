@@ -1,0 +1,63 @@
+// The desktop's side of the game: Qt timers, the event loop as the yield,
+// sound, the settings file and the confirmation box.
+#pragma once
+
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+#include "shell/clock_random.h"
+#include "shell/platform.h"
+#include "shell/qt/settings_store.h"
+#include "shell/qt/sound_player.h"
+
+class QMessageBox;
+class QWidget;
+
+namespace vexalon {
+
+class QtPlatform : public Platform {
+ public:
+  struct Hooks {
+    std::function<void(Timer)> tick;   // a timer fired
+    std::function<void()> beforeYield; // show the game before events run
+  };
+
+  QtPlatform(QWidget& window, Hooks hooks, SettingsStore settings = {});
+
+  void EnableTimer(Timer timer) override;
+  void DisableTimer(Timer timer) override;
+  void Yield() override;
+  void PlaySound(int n) override;
+  void SeedRandomFromClock() override;
+  float Random() override;
+  std::string ReadHiScore() override;
+  void WriteHiScore(const std::string& text) override;
+  Answer Confirm(std::string_view text, std::string_view title) override;
+
+  // The window is closing: timers stop, yields no longer run events, and
+  // an open confirmation box is answered Cancel.
+  void Shutdown();
+  bool IsShutDown() const { return shutDown_; }
+  bool IsEnabled(Timer timer) const;
+  bool LastWriteFailed() const { return lastWriteFailed_; }
+
+  // Tests: runs inside every yield, before pending events.
+  std::function<void()> onYield;
+  // Tests: a scripted source in place of the clock-seeded one.
+  std::function<float()> randomSource;
+
+ private:
+  QWidget& window_;
+  Hooks hooks_;
+  SettingsStore settings_;
+  std::array<QTimer, kTimerCount> timers_;
+  ClockRandom random_;
+  SoundPlayer sound_;
+  QPointer<QMessageBox> openBox_;
+  bool shutDown_ = false;
+  bool lastWriteFailed_ = false;
+};
+
+}  // namespace vexalon

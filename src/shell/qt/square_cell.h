@@ -1,0 +1,38 @@
+// One board cell on screen: shows a picture, reports presses and releases.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "board/kinds.h"
+
+namespace vexalon {
+
+class SquareCell : public QWidget {
+ public:
+  // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt;
+  // y: twips from the cell's top edge.
+  using MouseHandler = std::function<void(int index, int button, int shift, double y)>;
+
+  SquareCell(int index, QWidget* parent);
+
+  void Show(Picture picture);
+  Picture Shown() const { return shown_; }
+  void OnPress(MouseHandler handler) { onPress_ = std::move(handler); }
+  void OnRelease(MouseHandler handler) { onRelease_ = std::move(handler); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  void Forward(const MouseHandler& handler, QMouseEvent* event);
+
+  int index_;
+  Picture shown_ = Picture::sqEmpty;
+  MouseHandler onPress_;
+  MouseHandler onRelease_;
+};
+
+}  // namespace vexalon
