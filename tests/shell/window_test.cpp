@@ -11,8 +11,12 @@
 #include <QtTest>
 #include <memory>
 
+#include <csignal>
+
+#include "shell/qt/game_app.h"
 #include "shell/qt/game_window.h"
 #include "shell/qt/pictures.h"
+#include "shell/qt/sound_player.h"
 
 using namespace vexalon;
 
@@ -266,23 +270,46 @@ class WindowTest : public QObject {
   }
 
   void closingInsideAYieldSavesAndStops() {
-    Open(true, "10");
+    Open(false, "10");
     Settle();
-    Game().record.score = 99;
-    Game().sq[7] = {Kind::k3, Picture::sq3, 0};
-    Game().record.erasers = 1;
-    window_->Sync();
+    // The board is plain: the scan after a click ends the game, after the
+    // window was asked to close during the scan's yield.
+    Game().record.score = 500;
     int yields = 0;
     window_->Platform().onYield = [&] {
       if (++yields == 1) window_->close();
     };
-    Click(7, Qt::RightButton);
-    QVERIFY(window_->Platform().IsShutDown());
-    QCOMPARE(Game().sq[7].tag, Kind::Removed);  // the step went on after the close
+    window_->Platform().EnableTimer(Timer::WaitAfterClickTimer);
+    QTRY_VERIFY_WITH_TIMEOUT(window_->Platform().IsShutDown(), 3000);
+    QCOMPARE(Game().record.hiScore, std::string("500"));
     for (int t = 0; t < kTimerCount; ++t) QVERIFY(!window_->Platform().IsEnabled(Timer(t)));
-    Game().record.hiScore = "99";
     window_->Unload();
-    QCOMPARE(QSettings(IniFile(), QSettings::IniFormat).value("HiScore").toString(), QStringLiteral("99"));
+    QCOMPARE(QSettings(IniFile(), QSettings::IniFormat).value("HiScore").toString(), QStringLiteral("500"));
+  }
+
+  void closeSignalCancelsAnOpenPrompt() {
+    Open(true, "555");
+    CloseOnSignals(*window_);
+    QTimer::singleShot(50, [] { ::raise(SIGTERM); });
+    QTest::mouseClick(Label("Label5"), Qt::LeftButton);  // returns once the box is gone
+    QVERIFY(window_->Platform().IsShutDown());
+    QVERIFY(!window_->isVisible());
+    QCOMPARE(Text("LabelHiScore"), QStringLiteral("555"));
+  }
+
+  void soundsAreEmbeddedWhole() {
+    const std::pair<int, qsizetype> sounds[] = {{101, 16704}, {102, 2157}};
+    for (auto [id, samples] : sounds) {
+      QFile file(QStringLiteral(":/sounds/%1.wav").arg(id));
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      QByteArray image = file.readAll();
+      QCOMPARE(image.size(), id == 101 ? 16752 : 2204);
+      QCOMPARE(WaveSamples(image).size(), samples);
+    }
+    // Lying sizes never read past the end.
+    QCOMPARE(WaveSamples(QByteArray("RIFF\xff\xff\xff\x7fWAVEdata\xff\xff\xff\x7f" "abc", 23)), QByteArray("abc"));
+    QVERIFY(WaveSamples(QByteArray("RIFF\0\0\0\0WAVEfmt \xff\xff\xff\xff" "data", 24)).isEmpty());
+    QVERIFY(WaveSamples("not a wave").isEmpty());
   }
 
   void playsAWholeGameToItsEnd() {
