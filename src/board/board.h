@@ -15,6 +15,7 @@ struct Cell {
   Kind tag = Kind::None;                 // the kind text
   Picture picture = Picture::sqEmpty;    // what the player sees
   std::uint8_t marked = 0;               // 1 while marked for removal
+  std::uint32_t trial = 0;               // the alternate press trying kinds on this square, if any
 };
 
 using Board = std::array<Cell, kCells>;
@@ -23,6 +24,7 @@ constexpr int CellIndex(int row, int column) { return kSide * row + column; }
 
 // Fill a cell with a square: unmarked, showing the kind's template.
 inline void SetSquare(Cell& cell, Kind kind) {
+  cell.trial = 0;
   cell.marked = 0;
   cell.picture = Template(kind);
   cell.tag = kind;

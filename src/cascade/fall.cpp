@@ -5,14 +5,11 @@ namespace {
 
 bool IsGap(const Cell& cell) { return cell.tag == Kind::Removed; }
 
-// The square in `from` moves to `to`, its mark with it; `from` becomes a gap.
+// The square in `from` moves to `to` with its mark and any trial on it;
+// `from` becomes a gap.
 void MoveInto(Cell& to, Cell& from) {
-  to.picture = from.picture;
-  to.tag = from.tag;
-  to.marked = from.marked;
-  from.picture = Picture::sqEmpty;
-  from.tag = Kind::Removed;
-  from.marked = 0;
+  to = from;
+  from = Cell{Kind::Removed, Picture::sqEmpty, 0, 0};
 }
 
 }  // namespace

@@ -95,31 +95,43 @@ void GameForm::SpendEraser(int index) {
   RemoveAllMarked(true);
 }
 
+// The pressed square may fall, or be taken, while a scan yields: the trial
+// follows the square, and ends when something else changed it.
+Cell* GameForm::SquareUnderTrial(std::uint32_t trial) {
+  for (Cell& cell : sq)
+    if (cell.trial == trial) return &cell;
+  return nullptr;
+}
+
 void GameForm::TryReachableKinds(int index) {
-  auto pressed = [this, index]() -> Cell& { return sq[static_cast<std::size_t>(index)]; };
-  Kind original = pressed().tag;
+  Cell& pressed = sq[static_cast<std::size_t>(index)];
+  Kind original = pressed.tag;
   std::vector<Kind> trials = ReachableKinds(original);
   if (trials.empty()) return;
-  ++inTrial_[static_cast<std::size_t>(index)];
+  std::uint32_t outer = pressed.trial;
+  std::uint32_t trial = pressed.trial = ++trials_;
   bool settled = false;
-  for (Kind trial : trials) {
-    pressed().tag = trial;
-    std::uint8_t markedBefore = pressed().marked;
+  for (Kind kind : trials) {
+    Cell* square = SquareUnderTrial(trial);
+    square->tag = kind;
+    std::uint8_t markedBefore = square->marked;
     int n = CheckReactions();
+    square = SquareUnderTrial(trial);
     if (n != 0) {
       // The square keeps the kind it reacted with, and shows it.
-      if (pressed().tag == trial && pressed().marked == 0) pressed().picture = Template(trial);
+      if (square && square->tag == kind && square->marked == 0) square->picture = Template(kind);
       settled = true;
       break;
     }
-    // Something else changed the square while the scan yielded: leave it be.
-    if (pressed().tag != trial || pressed().marked != markedBefore) {
+    if (!square || square->tag != kind || square->marked != markedBefore) {
       settled = true;
       break;
     }
   }
-  if (!settled) pressed().tag = original;
-  --inTrial_[static_cast<std::size_t>(index)];
+  Cell* square = SquareUnderTrial(trial);
+  if (!square) return;
+  if (!settled) square->tag = original;
+  square->trial = outer;
 }
 
 void GameForm::sq_MouseUp(int index, int button, int shift, double y) {

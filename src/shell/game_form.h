@@ -54,8 +54,8 @@ class GameForm {
   void HideCombo();
   void PlayResourceSound(int n);
 
-  // True while an alternate press is trying kinds on the cell.
-  bool InTrial(int index) const { return inTrial_[static_cast<std::size_t>(index)] > 0; }
+  // True while an alternate press is trying kinds on the cell's square.
+  bool InTrial(int index) const { return sq[static_cast<std::size_t>(index)].trial != 0; }
 
  private:
   bool Reacts(int p, int step) const;
@@ -67,11 +67,12 @@ class GameForm {
   bool BoardHasArrow() const;
   void SpendEraser(int index);
   void TryReachableKinds(int index);
+  Cell* SquareUnderTrial(std::uint32_t trial);
   void MoveSquare(int index, bool upperHalf);
   void WaitAfterScan(Timer own);
 
   Platform& platform_;
-  std::array<std::uint8_t, kCells> inTrial_{};
+  std::uint32_t trials_ = 0;
 };
 
 }  // namespace vexalon

@@ -326,5 +326,29 @@ TEST(Trials, SquareChangedMeanwhileIsLeftAlone) {
   }
 }
 
+TEST(Trials, FollowTheSquareWhenItFalls) {
+  // The pressed square falls into the gap below it while its first trial's
+  // scan yields; the search goes on with it and puts its kind back there.
+  Table table(R"(
+    0up 1 2   0 1 2
+    1   2 2up 1 2 0
+    2   0 R   2 0 1
+    0   1 2   0 1 2
+    1   2 0   1 2 0
+    2   0 1   2 0 1 )");
+  table.platform.EnableTimer(T::TimerMoveDown);
+  std::vector<std::string> tried;
+  table.platform.onYield = [&] {
+    if (tried.empty()) table.platform.Advance(200);
+    tried.emplace_back(KindText(table.at(14).tag));
+  };
+  table.game.sq_MouseDown(8, kRightButton, 0, 100);
+  EXPECT_EQ(tried, (std::vector<std::string>{"3up", "4"}));
+  EXPECT_EQ(table.at(14).tag, Kind::k2up);
+  EXPECT_EQ(table.at(14).picture, Picture::sq2up);
+  EXPECT_EQ(table.at(8).tag, Kind::k2);
+  EXPECT_FALSE(table.game.InTrial(14));
+}
+
 }  // namespace
 }  // namespace vexalon
