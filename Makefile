@@ -4,10 +4,13 @@
 # What building and playing needs.
 RUN_PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins \
   libqt6multimedia6 fonts-liberation
-# What the tests need on top.
-TEST_PACKAGES := libgtest-dev
+# What the tests need on top: GoogleTest, clang's libFuzzer, and an X
+# server with tools to drive the real window.
+TEST_PACKAGES := libgtest-dev clang libclang-rt-14-dev python3 python3-xlib xvfb xauth xdotool
 
-.PHONY: run test sanitize build deps test-deps clean
+FUZZ_SECONDS ?= 600
+
+.PHONY: run test sanitize fuzz build deps test-deps clean
 
 run: deps build
 	./build/release/vexalon
@@ -20,6 +23,13 @@ sanitize: test-deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 	ctest --preset sanitize
+
+# A long libFuzzer run over event scripts; the corpus grows in build/fuzz/corpus.
+fuzz: test-deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz --target vexalon_fuzz
+	mkdir -p build/fuzz/corpus
+	build/fuzz/vexalon_fuzz build/fuzz/corpus -max_len=1201 -max_total_time=$(FUZZ_SECONDS)
 
 build:
 	cmake --preset release

@@ -28,7 +28,8 @@ float FakePlatform::Random() {
     randoms.pop_front();
     return r;
   }
-  return static_cast<float>(generator() >> 8) * 0x1p-24f;
+  float r = static_cast<float>(generator() >> 8) * 0x1p-24f;
+  return plainDraws ? 0.9f + r * 0.0999f : r;
 }
 
 void FakePlatform::WriteHiScore(const std::string& text) {
@@ -46,6 +47,7 @@ Answer FakePlatform::Confirm(std::string_view text, std::string_view title) {
 
 void FakePlatform::Fire(Timer timer) {
   TimerState& state = timers[static_cast<std::size_t>(timer)];
+  if (!state.enabled) ++firedWhileDisabled;
   state.running = true;
   state.due = now + IntervalMs(timer);  // an enabled timer ticks again an interval later
   fired.push_back(timer);

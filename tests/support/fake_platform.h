@@ -31,6 +31,7 @@ class FakePlatform : public Platform {
   std::vector<std::int64_t> soundTimes;
   std::deque<float> randoms;  // scripted; then the seeded generator below
   std::mt19937 generator{12345};
+  bool plainDraws = false;  // draws from [0.9, 1): plain or multi-colour squares at every level
   int seeds = 0;
   int yields = 0;
   std::function<void()> onYield;  // runs inside every yield
@@ -40,6 +41,7 @@ class FakePlatform : public Platform {
   std::vector<std::string> prompts;
   std::vector<Timer> fired;
   std::vector<std::int64_t> firedTimes;
+  int firedWhileDisabled = 0;
 
   void EnableTimer(Timer timer) override;
   void DisableTimer(Timer timer) override;

@@ -48,10 +48,10 @@ def centre(rect):
 class XServer:
     """A private Xvfb on a display number the server picks itself."""
 
-    def __init__(self):
+    def __init__(self, width=800, height=600):
         read_end, write_end = os.pipe()
         self.proc = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "800x600x24",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (width, height),
              "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
@@ -102,15 +102,16 @@ class XServer:
         return int(prop.value[0]) if prop is not None and len(prop.value) else None
 
     def find_window(self, pid, title, timeout):
-        """The viewable top-level window of process pid with this title, or None."""
+        """The viewable top-level window of process pid (or a child of it) with this title, or None."""
         deadline = time.monotonic() + timeout
         while True:
+            pids = process_family(pid)
             try:
                 for window in self.root.query_tree().children:
                     try:
                         if window.get_attributes().map_state != X.IsViewable:
                             continue
-                        if self.pid_of(window) == pid and self.title_of(window) == title:
+                        if self.pid_of(window) in pids and self.title_of(window) == title:
                             return window
                     except (xerror.BadWindow, xerror.BadMatch):
                         continue  # gone while we looked
@@ -121,8 +122,12 @@ class XServer:
             time.sleep(0.01)
 
     def origin(self, window):
-        at = window.translate_coords(self.root, 0, 0)
+        at = self.root.translate_coords(window, 0, 0)
         return at.x, at.y
+
+    def move(self, window, x, y):
+        window.configure(x=x, y=y)
+        self.dpy.sync()
 
     def click(self, window_origin, x, y, button=1, mods=(), flush=True):
         """A press and release at client pixel (x, y) with modifier keys held."""
@@ -152,6 +157,26 @@ class XServer:
             return True
         except xerror.XError:
             return False  # the window is already gone
+
+
+def process_family(pid):
+    """pid and its descendants, so a launcher script in front of the program still works."""
+    children = {}
+    for entry in os.listdir("/proc"):
+        if entry.isdigit():
+            try:
+                with open("/proc/%s/stat" % entry) as f:
+                    parent = int(f.read().rsplit(")", 1)[1].split()[1])
+            except (OSError, IndexError, ValueError):
+                continue
+            children.setdefault(parent, []).append(int(entry))
+    family, todo = {pid}, [pid]
+    while todo:
+        for child in children.get(todo.pop(), ()):
+            if child not in family:
+                family.add(child)
+                todo.append(child)
+    return family
 
 
 def ini_path(config_dir):
@@ -213,6 +238,9 @@ class Game:
             "XDG_RUNTIME_DIR": self.runtime,
             "XDG_CACHE_HOME": self.cache,
             "PULSE_SERVER": "unix:/nonexistent",
+            # No session bus here: libdbus would try to autolaunch one and
+            # leak its read buffer when that fails.
+            "DBUS_SESSION_BUS_ADDRESS": "unix:path=/nonexistent",
             "ASAN_OPTIONS": env.get("ASAN_OPTIONS", "detect_leaks=1:abort_on_error=1"),
             "UBSAN_OPTIONS": env.get("UBSAN_OPTIONS", "print_stacktrace=1:halt_on_error=1"),
         })
