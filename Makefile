@@ -6,11 +6,11 @@ RUN_PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-q
   libqt6multimedia6 fonts-liberation
 # What the tests need on top: GoogleTest, clang's libFuzzer, and an X
 # server with tools to drive the real window.
-TEST_PACKAGES := libgtest-dev clang libclang-rt-14-dev python3 python3-xlib xvfb xauth xdotool
+TEST_PACKAGES := libgtest-dev libbenchmark-dev clang libclang-rt-14-dev python3 python3-xlib xvfb xauth xdotool
 
 FUZZ_SECONDS ?= 600
 
-.PHONY: run test sanitize fuzz build deps test-deps clean
+.PHONY: run test sanitize fuzz bench build deps test-deps clean
 
 run: deps build
 	./build/release/vexalon
@@ -30,6 +30,10 @@ fuzz: test-deps
 	cmake --build --preset fuzz --target vexalon_fuzz
 	mkdir -p build/fuzz/corpus
 	build/fuzz/vexalon_fuzz build/fuzz/corpus -max_len=1201 -max_total_time=$(FUZZ_SECONDS)
+
+# The game's steps timed with Google Benchmark (medians of 5 repetitions).
+bench: test-deps build
+	build/release/bench/core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 build:
 	cmake --preset release

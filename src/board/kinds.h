@@ -2,6 +2,7 @@
 // few facts about a kind that the rest of the game asks for.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -38,22 +39,52 @@ std::string_view KindText(Kind kind);
 std::optional<Kind> KindFromText(std::string_view text);
 std::string_view PictureName(Picture picture);
 
+// The scan and the sweep ask these for every cell, so they are tables here.
+namespace kinds_detail {
+struct Facts {
+  std::uint8_t colours;  // bit d: shows colour d in a reaction
+  char first;            // first character of the kind text
+  Picture picture;       // the template that shows the square
+  Picture marked;        // its diamond; sqEmpty when it has none
+};
+constexpr std::uint8_t C(int d) { return static_cast<std::uint8_t>(1u << d); }
+using P = Picture;
+inline constexpr Facts kFacts[kKindCount] = {
+    {0, '\0', P::sqEmpty, P::sqEmpty},                 // None
+    {C(0), '0', P::sq0, P::tri0r},         {C(1), '1', P::sq1, P::tri1r},
+    {C(2), '2', P::sq2, P::tri2r},         {C(3), '3', P::sq3, P::tri3r},
+    {C(4), '4', P::sq4, P::tri4r},
+    {C(0), '0', P::sq0up, P::tri0r},       {C(1), '1', P::sq1up, P::tri1r},
+    {C(2), '2', P::sq2up, P::tri2r},       {C(3), '3', P::sq3up, P::tri3r},
+    {C(1), '1', P::sq1down, P::tri1r},     {C(2), '2', P::sq2down, P::tri2r},
+    {C(3), '3', P::sq3down, P::tri3r},     {C(4), '4', P::sq4down, P::tri4r},
+    {C(1), '1', P::sq1updown, P::tri1r},   {C(2), '2', P::sq2updown, P::tri2r},
+    {C(3), '3', P::sq3updown, P::tri3r},
+    {C(0) | C(1) | C(2) | C(3) | C(4), '1', P::sq1234, P::sqEmpty},  // "1234"
+    {0, 'R', P::sqEmpty, P::sqEmpty},                   // Removed
+};
+constexpr const Facts& Of(Kind kind) { return kFacts[static_cast<std::size_t>(kind)]; }
+}  // namespace kinds_detail
+
 // Bit d is set when the kind shows colour d in a reaction.
-std::uint8_t ColourMask(Kind kind);
+constexpr std::uint8_t ColourMask(Kind kind) { return kinds_detail::Of(kind).colours; }
 
 // The first character of the kind text ('R' for Removed, 0 for None).
-char FirstChar(Kind kind);
+constexpr char FirstChar(Kind kind) { return kinds_detail::Of(kind).first; }
 
 // The template that shows a square of this kind (sqEmpty for None and Removed).
-Picture Template(Kind kind);
+constexpr Picture Template(Kind kind) { return kinds_detail::Of(kind).picture; }
 
 // The diamond of the kind's colour, or nothing for "1234", Removed and None.
-std::optional<Picture> MarkedTemplate(Kind kind);
+constexpr std::optional<Picture> MarkedTemplate(Kind kind) {
+  Picture marked = kinds_detail::Of(kind).marked;
+  return marked == Picture::sqEmpty ? std::nullopt : std::optional<Picture>(marked);
+}
 
 // "0" to "4": no arrow, not multi-colour. These are the squares an eraser takes.
-bool IsPlain(Kind kind);
+constexpr bool IsPlain(Kind kind) { return kind >= Kind::k0 && kind <= Kind::k4; }
 
 // No arrow left: the plain kinds and "1234".
-bool IsArrowFree(Kind kind);
+constexpr bool IsArrowFree(Kind kind) { return IsPlain(kind) || kind == Kind::k1234; }
 
 }  // namespace vexalon
