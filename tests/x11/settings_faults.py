@@ -91,6 +91,18 @@ def mode(path_of, bits):
     return prepare
 
 
+def ini_file(game):
+    return game.ini
+
+
+def ini_folder(game):
+    return os.path.dirname(game.ini)
+
+
+def config_home(game):
+    return game.config
+
+
 def config_gone(game):
     os.rmdir(game.config)
 
@@ -99,9 +111,6 @@ def cases():
     rng = random.Random(20240611)
     garbage = bytes(rng.randrange(256) for _ in range(4096))
     huge = rng.randbytes(HUGE)
-    ini_file = lambda g: g.ini  # noqa: E731
-    ini_folder = lambda g: os.path.dirname(g.ini)  # noqa: E731
-    config = lambda g: g.config  # noqa: E731
     return [
         Case("missing file"),
         Case("no settings folder at all", prepare=config_gone),
@@ -124,7 +133,7 @@ def cases():
         Case("read-only folder (555), nobody", ini=HAND_900, user=xgame.NOBODY,
              prepare=mode(ini_folder, 0o555), expect="intact"),
         Case("read-only config home, no file, nobody", user=xgame.NOBODY,
-             prepare=mode(config, 0o555), expect="intact"),
+             prepare=mode(config_home, 0o555), expect="intact"),
         Case("writable file, nobody", ini=HAND_900, user=xgame.NOBODY, value="900"),
     ]
 

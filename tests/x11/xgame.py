@@ -20,8 +20,11 @@ try:
 except ImportError:
     # A python3 of its own (pyenv, venv) does not see Debian's python3-xlib.
     sys.path.append("/usr/lib/python3/dist-packages")
-    from Xlib import X, XK, Xatom, display as xdisplay, error as xerror, protocol
-    from Xlib.ext import xtest
+    try:
+        from Xlib import X, XK, Xatom, display as xdisplay, error as xerror, protocol
+        from Xlib.ext import xtest
+    except ImportError:
+        sys.exit("python3-xlib is missing (Debian package python3-xlib)")
 
 TITLE = "Vexalon - by Oskel"
 BOX_TITLE = "Clear Hiscore"
@@ -49,6 +52,8 @@ class XServer:
     """A private Xvfb on a display number the server picks itself."""
 
     def __init__(self, width=800, height=600):
+        if shutil.which("Xvfb") is None:
+            raise RuntimeError("Xvfb is missing (Debian package xvfb)")
         read_end, write_end = os.pipe()
         self.proc = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (width, height),

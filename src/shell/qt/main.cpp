@@ -6,6 +6,9 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vexalon"));
+  QApplication::setApplicationVersion(QStringLiteral(VEXALON_VERSION));
+  // The desktop entry's id, so docks and window lists show the game's icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.vexalon.Vexalon"));
   vexalon::GameWindow window;
   vexalon::CloseOnSignals(window);
   return vexalon::RunGame(app, window);
