@@ -156,12 +156,10 @@ class XServer:
         event = protocol.event.ClientMessage(
             window=window, client_type=self.atoms["WM_PROTOCOLS"],
             data=(32, [self.atoms["WM_DELETE_WINDOW"], X.CurrentTime, 0, 0, 0]))
-        try:
-            window.send_event(event, event_mask=0)
-            self.dpy.sync()
-            return True
-        except xerror.XError:
-            return False  # the window is already gone
+        caught = xerror.CatchError(xerror.BadWindow)
+        window.send_event(event, event_mask=0, onerror=caught)
+        self.dpy.sync()
+        return caught.get_error() is None  # else the window was already gone
 
 
 def process_family(pid):
@@ -237,7 +235,9 @@ class Game:
                     os.lchown(os.path.join(top, name), user, user)
         if prepare is not None:
             prepare(self)
-        env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "XDG_", "DISPLAY", "WAYLAND"))}
+        # Nothing of the desktop this runs from: its display, session or buses.
+        foreign = ("QT_", "XDG_", "DISPLAY", "WAYLAND", "SESSION_MANAGER", "XAUTHORITY", "DBUS_")
+        env = {k: v for k, v in os.environ.items() if not k.startswith(foreign)}
         env.update({
             "XDG_CONFIG_HOME": self.config,
             "XDG_RUNTIME_DIR": self.runtime,

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QSocketNotifier>
 #include <csignal>
+#include <cstdlib>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -12,23 +13,24 @@ namespace vexalon {
 namespace {
 
 int signalPipe[2] = {-1, -1};
+GameWindow* running = nullptr;
 
 void OnSignal(int) {
   char byte = 1;
   [[maybe_unused]] ssize_t written = ::write(signalPipe[0], &byte, 1);
 }
 
+// Qt ends the process with exit() when the X server goes away; the high
+// score is saved on the way out all the same.
+void SaveOnExit() {
+  if (running) running->Unload();
+}
+
 }  // namespace
 
-void CloseOnSignals(GameWindow& window) {
-  if (signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0) return;
-  auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, &window);
-  QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
-    char bytes[16];
-    while (::read(signalPipe[1], bytes, sizeof bytes) > 0) {
-    }
-    window.close();
-  });
+void CatchCloseSignals() {
+  if (signalPipe[0] >= 0) return;
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0) return;
   struct sigaction action {};
   action.sa_handler = OnSignal;
   sigemptyset(&action.sa_mask);
@@ -36,11 +38,29 @@ void CloseOnSignals(GameWindow& window) {
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
 }
 
+void CloseOnSignals(GameWindow& window) {
+  CatchCloseSignals();
+  if (signalPipe[1] < 0) return;
+  auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, &window);
+  QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+    char bytes[16];
+    while (::read(signalPipe[1], bytes, sizeof bytes) > 0) {
+    }
+    window.close();
+  });
+}
+
 int RunGame(QApplication& app, GameWindow& window) {
   window.Load();
+  // Registered once the settings have been read, so that the handler runs
+  // before the settings machinery it needs is torn down.
+  static bool saveOnExit = std::atexit(SaveOnExit) == 0;
+  (void)saveOnExit;
+  running = &window;
   window.show();
   app.exec();
   window.Unload();
+  running = nullptr;
   return 0;
 }
 

@@ -10,6 +10,10 @@ class GameWindow;
 
 int RunGame(QApplication& app, GameWindow& window);
 
+// Catches the close signals from the very start; a signal that comes early
+// waits until the window can close.
+void CatchCloseSignals();
+
 // Turns the close signals into a close of the window on the event loop.
 void CloseOnSignals(GameWindow& window);
 

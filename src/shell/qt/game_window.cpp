@@ -162,7 +162,11 @@ void GameWindow::Load() {
   Run([this] { game_.Form_Load(); });
 }
 
-void GameWindow::Unload() { game_.Form_Unload(); }
+void GameWindow::Unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  game_.Form_Unload();
+}
 
 void GameWindow::Sync() {
   for (int k = 0; k < kCells; ++k) cells_[static_cast<std::size_t>(k)]->Show(game_.sq[static_cast<std::size_t>(k)].picture);

@@ -25,7 +25,7 @@ class GameWindow : public QWidget {
   SquareCell* Cell(int index) { return cells_[static_cast<std::size_t>(index)]; }
 
   void Load();       // Form_Load, then show the dealt board
-  void Unload();     // Form_Unload: the high score to the settings file
+  void Unload();     // Form_Unload, once: the high score to the settings file
   void Sync();       // bring every widget in line with the game
 
  protected:
@@ -53,6 +53,7 @@ class GameWindow : public QWidget {
   QLabel* labelGameOver_ = nullptr;
   QPushButton* command1_ = nullptr;
   QScrollBar* hScrollLevel_ = nullptr;
+  bool unloaded_ = false;
 };
 
 }  // namespace vexalon

@@ -4,6 +4,7 @@
 #include "shell/qt/game_window.h"
 
 int main(int argc, char* argv[]) {
+  vexalon::CatchCloseSignals();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vexalon"));
   QApplication::setApplicationVersion(QStringLiteral(VEXALON_VERSION));
