@@ -212,7 +212,7 @@ class Game:
     user: a uid to run as (its gid the same); the folders are then given to it.
     """
 
-    def __init__(self, program, xserver=None, ini=None, user=None, platform=None, prepare=None):
+    def __init__(self, program, xserver=None, ini=None, user=None, platform=None, prepare=None, env=None):
         self.program = os.path.abspath(program)
         self.xserver = xserver
         self.user = user
@@ -237,6 +237,7 @@ class Game:
             prepare(self)
         # Nothing of the desktop this runs from: its display, session or buses.
         foreign = ("QT_", "XDG_", "DISPLAY", "WAYLAND", "SESSION_MANAGER", "XAUTHORITY", "DBUS_")
+        extra_env = env or {}
         env = {k: v for k, v in os.environ.items() if not k.startswith(foreign)}
         env.update({
             "XDG_CONFIG_HOME": self.config,
@@ -251,6 +252,7 @@ class Game:
         })
         if user is not None:
             env["HOME"] = self.temp
+        env.update(extra_env)
         if xserver is not None:
             env["DISPLAY"] = xserver.name
             env["QT_QPA_PLATFORM"] = "xcb"
