@@ -2,15 +2,18 @@
 # the Debian packages they need first.
 
 # What building and playing needs.
-RUN_PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev qt6-qpa-plugins \
-  libqt6multimedia6 fonts-liberation
+RUN_PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libqt6multimedia6 \
+  fonts-liberation
 # What the tests need on top: GoogleTest, clang's libFuzzer, and an X
 # server that python3-xlib drives the real window on.
-TEST_PACKAGES := libgtest-dev libbenchmark-dev clang libclang-rt-14-dev python3 python3-xlib xvfb
+TEST_PACKAGES := libgtest-dev libbenchmark-dev clang libclang-rt-14-dev python3 python3-xlib xvfb \
+  dpkg-dev desktop-file-utils appstream man-db
 
 FUZZ_SECONDS ?= 600
 
-.PHONY: run test sanitize fuzz bench build deps test-deps clean
+PREFIX ?= /usr/local
+
+.PHONY: run test sanitize fuzz bench install package screenshot build deps test-deps clean
 
 run: deps build
 	./build/release/vexalon
@@ -34,6 +37,19 @@ fuzz: test-deps
 # The game's steps timed with Google Benchmark (medians of 5 repetitions).
 bench: test-deps build
 	build/release/bench/core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# The program, its desktop entry, icons, metainfo and manual page under PREFIX.
+install: deps build
+	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix $(PREFIX)
+
+# A Debian package in build/release: sudo apt-get install ./build/release/vexalon_*.deb
+package: test-deps build
+	cd build/release && cpack -G DEB
+
+# Retakes data/screenshot.png on a private X server.
+screenshot: build
+	@scripts/install-deps xvfb xdotool imagemagick
+	scripts/screenshot build/release/vexalon
 
 build:
 	cmake --preset release
