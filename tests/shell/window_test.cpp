@@ -336,6 +336,19 @@ class WindowTest : public QObject {
     QCOMPARE(QSettings(IniFile(), QSettings::IniFormat).value("HiScore").toString(), Text("LabelScore"));
   }
 
+  void enablingARunningTimerKeepsItsCount() {
+    Open();
+    QtPlatform& platform = window_->Platform();
+    platform.DisableTimer(Timer::WaitAfterInitTimer);
+    platform.EnableTimer(Timer::WaitAfterClickTimer);
+    QTest::qWait(300);
+    platform.EnableTimer(Timer::WaitAfterClickTimer);
+    QVERIFY(platform.RemainingMs(Timer::WaitAfterClickTimer) <= 700);
+    platform.DisableTimer(Timer::WaitAfterClickTimer);
+    platform.EnableTimer(Timer::WaitAfterClickTimer);
+    QVERIFY(platform.RemainingMs(Timer::WaitAfterClickTimer) > 900);
+  }
+
   void picturesStayCrispAtDoubleDensity() {
     const QPixmap& pixmap = PicturePixmap(Picture::sq2updown, 2.0);
     QCOMPARE(pixmap.size(), QSize(120, 120));

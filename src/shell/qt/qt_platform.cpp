@@ -20,6 +20,10 @@ bool QtPlatform::IsEnabled(Timer timer) const {
   return timers_[static_cast<std::size_t>(timer)].isActive();
 }
 
+int QtPlatform::RemainingMs(Timer timer) const {
+  return timers_[static_cast<std::size_t>(timer)].remainingTime();
+}
+
 void QtPlatform::EnableTimer(Timer timer) {
   QTimer& qtimer = timers_[static_cast<std::size_t>(timer)];
   if (!shutDown_ && !qtimer.isActive()) qtimer.start();

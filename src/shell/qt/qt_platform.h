@@ -41,6 +41,7 @@ class QtPlatform : public Platform {
   void Shutdown();
   bool IsShutDown() const { return shutDown_; }
   bool IsEnabled(Timer timer) const;
+  int RemainingMs(Timer timer) const;
   bool LastWriteFailed() const { return lastWriteFailed_; }
 
   // Tests: runs inside every yield, before pending events.
