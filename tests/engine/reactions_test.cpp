@@ -7,16 +7,9 @@ namespace {
 
 using testing::BoardText;
 using testing::Rows;
+using testing::kQuiet;
 using testing::Table;
 
-// No line of three anywhere, and an arrow square so the game goes on.
-constexpr const char* kQuiet = R"(
-  0up 1 2 0 1 2
-  1   2 0 1 2 0
-  2   0 1 2 0 1
-  0   1 2 0 1 2
-  1   2 0 1 2 0
-  2   0 1 2 0 1 )";
 
 struct ScanCase {
   const char* name;

@@ -7,22 +7,15 @@ namespace {
 
 using testing::BoardText;
 using testing::Rows;
+using testing::kQuiet;
 using testing::Table;
 using T = Timer;
 
 // Cell 14 sits where no kind can complete a line.
 constexpr int kFree = 14;
-constexpr const char* kQuiet = R"(
-  0up 1 2 0 1 2
-  1   2 0 1 2 0
-  2   0 1 2 0 1
-  0   1 2 0 1 2
-  1   2 0 1 2 0
-  2   0 1 2 0 1 )";
 
 Table QuietWith(Kind kind) {
   Table table(kQuiet);
-  testing::SetBoard(table.game, kQuiet);
   table.at(kFree).tag = kind;
   table.at(kFree).picture = Template(kind);
   return table;

@@ -9,24 +9,12 @@
 
 #include "shell/qt/game_app.h"
 #include "shell/qt/game_window.h"
+#include "support/draws.h"
 
 using namespace vexalon;
+using testing::DrawFor;
 
 namespace {
-
-// Level-1 draws for a kind.
-float DrawFor(Kind kind) {
-  switch (kind) {
-    case Kind::k4down: return 10.0f / 115;
-    case Kind::k3up: return 25.0f / 115;
-    case Kind::k2up: return 45.0f / 115;
-    case Kind::k1up: return 65.0f / 115;
-    case Kind::k0up: return 90.0f / 115;
-    case Kind::k2: return 108.0f / 115;
-    case Kind::k1: return 111.0f / 115;
-    default: return 114.0f / 115;  // "0"
-  }
-}
 
 // Colours 0, 1, 2 in turn along each row, shifted a column per row: no line
 // anywhere, until the test changes a square.

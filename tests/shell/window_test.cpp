@@ -15,28 +15,14 @@
 
 #include "shell/qt/game_app.h"
 #include "shell/qt/game_window.h"
+#include "support/draws.h"
 #include "shell/qt/pictures.h"
 #include "shell/qt/sound_player.h"
 
 using namespace vexalon;
+using testing::DrawFor;
 
 namespace {
-
-// Every draw at level 1 maps to one kind; these give each kind its middle value.
-float DrawFor(Kind kind) {
-  switch (kind) {
-    case Kind::k4down: return 10.0f / 115;
-    case Kind::k3up: return 25.0f / 115;
-    case Kind::k2up: return 45.0f / 115;
-    case Kind::k1up: return 65.0f / 115;
-    case Kind::k0up: return 90.0f / 115;
-    case Kind::k4: return 102.0f / 115;
-    case Kind::k3: return 105.0f / 115;
-    case Kind::k2: return 108.0f / 115;
-    case Kind::k1: return 111.0f / 115;
-    default: return 114.0f / 115;  // "0"
-  }
-}
 
 // Deals colours 0 to 4 in turn, so no line of three can form; the first
 // board has arrows, everything after it is plain.

@@ -17,6 +17,15 @@ namespace vexalon::testing {
 void SetBoard(GameForm& game, std::string_view rows);
 std::string BoardText(const GameForm& game);
 
+// No line of three anywhere, and an arrow square so the game goes on.
+inline constexpr const char* kQuiet = R"(
+  0up 1 2 0 1 2
+  1   2 0 1 2 0
+  2   0 1 2 0 1
+  0   1 2 0 1 2
+  1   2 0 1 2 0
+  2   0 1 2 0 1 )";
+
 // A game and its fake platform, loaded with a scripted board.
 struct Table {
   FakePlatform platform;
