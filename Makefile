@@ -13,7 +13,7 @@ FUZZ_SECONDS ?= 600
 
 PREFIX ?= /usr/local
 
-.PHONY: run test sanitize fuzz bench install package screenshot build deps test-deps clean
+.PHONY: run test sanitize fuzz bench measure install package screenshot build deps test-deps clean
 
 run: deps build
 	./build/release/vexalon
@@ -37,6 +37,12 @@ fuzz: test-deps
 # The game's steps timed with Google Benchmark (medians of 5 repetitions).
 bench: test-deps build
 	build/release/bench/core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# Start-up, peak memory and idle wakeups of the real window against a bare
+# Qt window, on a private X server with a private sound server (~20 min).
+measure: test-deps build
+	@scripts/install-deps pulseaudio pulseaudio-utils
+	cmake --build --preset release --target measure_window
 
 # The program, its desktop entry, icons, metainfo and manual page under PREFIX.
 install: deps build

@@ -28,6 +28,7 @@ METAINFO = f"usr/share/metainfo/{APP_ID}.metainfo.xml"
 SVG_ICON = f"usr/share/icons/hicolor/scalable/apps/{APP_ID}.svg"
 PNG_ICON = f"usr/share/icons/hicolor/32x32/apps/{APP_ID}.png"
 MAN_PAGE = "usr/share/man/man6/vexalon.6.gz"
+SOUND_MODULE = "usr/lib/vexalon/libvexalon-sound.so"
 # Anything else may only go to the package's own documentation folder.
 DOC_DIR = "usr/share/doc/vexalon/"
 
@@ -89,9 +90,10 @@ def desktop_entry(path):
 def check_layout(f, root, source_dir):
     f.start("layout")
     files = packed_files(root)
-    for path in (BINARY, DESKTOP, METAINFO, SVG_ICON, PNG_ICON, MAN_PAGE):
+    expected = {BINARY, SOUND_MODULE, DESKTOP, METAINFO, SVG_ICON, PNG_ICON, MAN_PAGE}
+    for path in sorted(expected):
         f.check(path in files, f"{path} is missing")
-    for path in sorted(files - {BINARY, DESKTOP, METAINFO, SVG_ICON, PNG_ICON, MAN_PAGE}):
+    for path in sorted(files - expected):
         f.check(path.startswith(DOC_DIR), f"unexpected file {path}")
 
     # Every icon drawn for the game is installed under the same name.

@@ -1,8 +1,8 @@
 #include "shell/qt/sound_player.h"
 
-#include <QAudioDevice>
+#include <QCoreApplication>
 #include <QFile>
-#include <QMediaDevices>
+#include <QLibrary>
 #include <QtEndian>
 
 namespace vexalon {
@@ -29,32 +29,27 @@ QByteArray WaveSamples(const QByteArray& image) {
   return {};
 }
 
-bool SoundPlayer::OpenDevice() {
-  if (sink_) return true;
-  if (unavailable_) return false;
-  QAudioDevice device = QMediaDevices::defaultAudioOutput();
-  QAudioFormat format;
-  format.setSampleRate(11025);
-  format.setChannelCount(1);
-  format.setSampleFormat(QAudioFormat::UInt8);
-  if (device.isNull() || !device.isFormatSupported(format)) {
-    unavailable_ = true;
-    return false;
+// Qt Multimedia is loaded with the sound module at the first sound, well
+// after the window shows; next to the program in a build, in the library
+// folder once installed.
+SoundPlayer::PlayFunction SoundPlayer::LoadOutput() {
+  if (play_ || unavailable_) return play_;
+  QString here = QCoreApplication::applicationDirPath();
+  for (const QString& folder : {here, here + QStringLiteral("/" VEXALON_SOUND_MODULE_DIR)}) {
+    QLibrary module(folder + QStringLiteral("/vexalon-sound"));
+    play_ = reinterpret_cast<PlayFunction>(module.resolve("vexalon_play_sound"));
+    if (play_) return play_;
   }
-  sink_ = std::make_unique<QAudioSink>(device, format);
-  return true;
+  unavailable_ = true;
+  return nullptr;
 }
 
 void SoundPlayer::Play(int n) {
-  if (n < 0 || n > 1 || !OpenDevice()) return;
+  if (n < 0 || n > 1) return;
   QByteArray& samples = samples_[static_cast<std::size_t>(n)];
   if (samples.isEmpty()) samples = WaveSamples(ResourceSound(101 + n));
-  if (samples.isEmpty()) return;
-  sink_->stop();
-  buffer_.close();
-  buffer_.setData(samples);
-  buffer_.open(QIODevice::ReadOnly);
-  sink_->start(&buffer_);
+  if (samples.isEmpty() || !LoadOutput()) return;
+  play_(samples.constData(), samples.size());
 }
 
 }  // namespace vexalon
