@@ -101,6 +101,8 @@ class WindowTest : public QObject {
     QCOMPARE(window_->windowTitle(), QStringLiteral("Vexalon - by Oskel"));
     QCOMPARE(window_->size(), QSize(557, 417));
     QCOMPARE(window_->minimumSize(), window_->maximumSize());
+    QVERIFY(!(window_->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(window_->windowFlags() & Qt::WindowCloseButtonHint);
     QCOMPARE(window_->Cell(0)->geometry(), QRect(32, 24, 60, 60));
     QCOMPARE(window_->Cell(5)->geometry(), QRect(352, 24, 60, 60));
     QCOMPARE(window_->Cell(35)->geometry(), QRect(352, 344, 60, 60));

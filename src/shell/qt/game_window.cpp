@@ -68,6 +68,9 @@ GameWindow::GameWindow(SettingsStore settings)
       game_(platform_) {
   setWindowTitle(QStringLiteral("Vexalon - by Oskel"));
   setWindowIcon(GameIcon());
+  // A fixed window with a close box only: no minimise or maximise box.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowCloseButtonHint);
   setFixedSize(557, 417);
   BuildBoard();
   BuildPanel();
