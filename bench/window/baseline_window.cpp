@@ -5,6 +5,7 @@
 // start but no sound played). `baseline_window_audio --linked-only` skips
 // the audio objects, as the game does until its first sound.
 #include <QApplication>
+#include <QFont>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -70,11 +71,31 @@ class Window : public QWidget {
     QPalette palette;
     palette.setColor(QPalette::Window, Qt::black);
     palette.setColor(QPalette::WindowText, Qt::white);
-    for (int i = 0; i < 14; ++i) {
+    // The panel's labels in the sizes and families a window of this shape
+    // shows at start: each size and weight is a font of its own to load.
+    const QStringList narrow{QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")};
+    const QStringList sans{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                           QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
+    struct Text {
+      const QStringList& families;
+      int pixels;
+      bool bold;
+    };
+    const std::array<Text, 14> texts{{{narrow, 17, true}, {narrow, 17, true}, {narrow, 15, false},
+                                      {narrow, 16, false}, {sans, 16, false}, {narrow, 16, false},
+                                      {sans, 16, false}, {narrow, 16, false}, {narrow, 11, false},
+                                      {sans, 16, false}, {narrow, 16, false}, {narrow, 16, false},
+                                      {narrow, 16, false}, {narrow, 16, false}}};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
       auto* label = new QLabel(QStringLiteral("Label %1").arg(i), this);
-      label->setGeometry(440 + 56 * (i % 2), 16 + 40 * (i / 2), 56, 17);
+      label->setGeometry(440 + 56 * (int(i) % 2), 16 + 40 * (int(i) / 2), 56, 17);
       label->setAutoFillBackground(true);
       label->setPalette(palette);
+      QFont font;
+      font.setFamilies(texts[i].families);
+      font.setPixelSize(texts[i].pixels);
+      font.setBold(texts[i].bold);
+      label->setFont(font);
     }
     auto* button = new QPushButton(QStringLiteral("Button"), this);
     button->setGeometry(448, 320, 80, 33);
