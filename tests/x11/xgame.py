@@ -7,6 +7,7 @@ high score the program left behind.
 
 import os
 import re
+import select
 import shutil
 import signal
 import subprocess
@@ -64,12 +65,17 @@ class XServer:
         deadline = time.monotonic() + 15
         while not number.endswith(b"\n"):
             if time.monotonic() > deadline or self.proc.poll() is not None:
+                os.close(read_end)
                 self.stop()
                 raise RuntimeError("Xvfb did not start")
-            chunk = os.read(read_end, 16)
-            if not chunk:
-                break
-            number += chunk
+            # Waits a second at a time, so that a server that hangs before
+            # it names its display still meets the deadline.
+            ready, _, _ = select.select([read_end], [], [], 1)
+            if ready:
+                chunk = os.read(read_end, 16)
+                if not chunk:
+                    break
+                number += chunk
         os.close(read_end)
         self.name = ":" + number.decode().strip()
         self.dpy = xdisplay.Display(self.name)
