@@ -48,7 +48,9 @@ float QtPlatform::Random() { return randomSource ? randomSource() : random_.Next
 std::string QtPlatform::ReadHiScore() { return settings_.ReadHiScore().toStdString(); }
 
 void QtPlatform::WriteHiScore(const std::string& text) {
-  lastWriteFailed_ = !settings_.WriteHiScore(QString::fromStdString(text));
+  // A file that cannot be written is left as it was; there is nobody to
+  // tell once the window has closed.
+  settings_.WriteHiScore(QString::fromStdString(text));
 }
 
 Answer QtPlatform::Confirm(std::string_view text, std::string_view title) {

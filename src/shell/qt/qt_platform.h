@@ -42,7 +42,6 @@ class QtPlatform : public Platform {
   bool IsShutDown() const { return shutDown_; }
   bool IsEnabled(Timer timer) const;
   int RemainingMs(Timer timer) const;
-  bool LastWriteFailed() const { return lastWriteFailed_; }
 
   // Tests: runs inside every yield, before pending events.
   std::function<void()> onYield;
@@ -58,7 +57,6 @@ class QtPlatform : public Platform {
   SoundPlayer sound_;
   QPointer<QMessageBox> openBox_;
   bool shutDown_ = false;
-  bool lastWriteFailed_ = false;
 };
 
 }  // namespace vexalon
