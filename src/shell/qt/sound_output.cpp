@@ -21,8 +21,8 @@ class SoundOutput : public QObject {
     });
   }
 
-  void Play(const char* samples, qint64 size) {
-    if (!OpenDevice()) return;
+  void Play(const char* samples, qint64 size, int rate) {
+    if (!OpenDevice(rate)) return;
     sink_->stop();
     buffer_.close();
     buffer_.setData(QByteArray::fromRawData(samples, static_cast<qsizetype>(size)));
@@ -30,18 +30,18 @@ class SoundOutput : public QObject {
     sink_->start(&buffer_);
     // Once the last sample has been heard the stream is closed, or the
     // sound server would keep waking the game while it waits for the player.
-    done_.start(static_cast<int>(size * 1000 / kRate) + 250);
+    done_.start(static_cast<int>(size * 1000 / rate) + 250);
   }
 
  private:
-  static constexpr int kRate = 11025;
-
-  bool OpenDevice() {
-    if (sink_) return true;
+  // Both sounds are 8-bit mono; a sound at another rate than the open
+  // stream's reopens it.
+  bool OpenDevice(int rate) {
+    if (sink_ && sink_->format().sampleRate() == rate) return true;
     if (unavailable_) return false;
     QAudioDevice device = QMediaDevices::defaultAudioOutput();
     QAudioFormat format;
-    format.setSampleRate(kRate);
+    format.setSampleRate(rate);
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::UInt8);
     if (device.isNull() || !device.isFormatSupported(format)) {
@@ -60,13 +60,13 @@ class SoundOutput : public QObject {
 
 }  // namespace
 
-// Plays unsigned 8-bit mono samples at 11025 Hz that stay alive for the
-// life of the program, cutting any sound still playing.
-extern "C" Q_DECL_EXPORT void vexalon_play_sound(const char* samples, qint64 size) {
+// Plays unsigned 8-bit mono samples that stay alive for the life of the
+// program, cutting any sound still playing.
+extern "C" Q_DECL_EXPORT void vexalon_play_sound(const char* samples, qint64 size, int rate) {
   static QPointer<SoundOutput> output;
   if (!output) {
     if (!QCoreApplication::instance()) return;
     output = new SoundOutput(QCoreApplication::instance());  // goes with the application
   }
-  output->Play(samples, size);
+  output->Play(samples, size, rate);
 }

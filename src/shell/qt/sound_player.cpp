@@ -16,14 +16,19 @@ QByteArray ResourceSound(int id) {
 
 }  // namespace
 
-QByteArray WaveSamples(const QByteArray& image) {
+Wave ReadWave(const QByteArray& image) {
+  Wave wave;
   qsizetype at = 12;  // past "RIFF", the size and "WAVE"
   if (image.size() < at || !image.startsWith("RIFF") || image.mid(8, 4) != "WAVE") return {};
   while (at + 8 <= image.size()) {
     QByteArray id = image.mid(at, 4);
     quint32 size = qFromLittleEndian<quint32>(image.constData() + at + 4);
     at += 8;
-    if (id == "data") return image.mid(at, qMin<qsizetype>(size, image.size() - at));
+    if (id == "fmt " && at + 8 <= image.size()) wave.rate = qFromLittleEndian<qint32>(image.constData() + at + 4);
+    if (id == "data") {
+      wave.samples = image.mid(at, qMin<qsizetype>(size, image.size() - at));
+      return wave;
+    }
     at += size + (size & 1);
   }
   return {};
@@ -46,10 +51,10 @@ SoundPlayer::PlayFunction SoundPlayer::LoadOutput() {
 
 void SoundPlayer::Play(int n) {
   if (n < 0 || n > 1) return;
-  QByteArray& samples = samples_[static_cast<std::size_t>(n)];
-  if (samples.isEmpty()) samples = WaveSamples(ResourceSound(101 + n));
-  if (samples.isEmpty() || !LoadOutput()) return;
-  play_(samples.constData(), samples.size());
+  Wave& wave = waves_[static_cast<std::size_t>(n)];
+  if (wave.samples.isEmpty()) wave = ReadWave(ResourceSound(101 + n));
+  if (wave.samples.isEmpty() || wave.rate <= 0 || !LoadOutput()) return;
+  play_(wave.samples.constData(), wave.samples.size(), wave.rate);
 }
 
 }  // namespace vexalon
