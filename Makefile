@@ -4,12 +4,12 @@
 # What building and playing needs.
 RUN_PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libqt6multimedia6 \
   fonts-liberation
-# What the tests need on top: GoogleTest, clang's libFuzzer, and an X
-# server that python3-xlib drives the real window on.
-TEST_PACKAGES := libgtest-dev libbenchmark-dev clang libclang-rt-14-dev python3 python3-xlib xvfb \
-  dpkg-dev desktop-file-utils appstream man-db
+# What the tests need on top: GoogleTest, and an X server that python3-xlib
+# sends the real window's close request through.
+TEST_PACKAGES := libgtest-dev python3 python3-xlib xvfb
 
 FUZZ_SECONDS ?= 600
+VERSION := $(shell sed -n 's/^project(vexalon VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 
 PREFIX ?= /usr/local
 
@@ -29,13 +29,17 @@ sanitize: test-deps
 
 # A long libFuzzer run over event scripts; the corpus grows in build/fuzz/corpus.
 fuzz: test-deps
+	@scripts/install-deps clang libclang-rt-14-dev
 	cmake --preset fuzz
 	cmake --build --preset fuzz --target vexalon_fuzz
 	mkdir -p build/fuzz/corpus
 	build/fuzz/vexalon_fuzz build/fuzz/corpus -max_len=1201 -max_total_time=$(FUZZ_SECONDS)
 
 # The game's steps timed with Google Benchmark (medians of 5 repetitions).
-bench: test-deps build
+bench: test-deps
+	@scripts/install-deps libbenchmark-dev
+	cmake --preset release
+	cmake --build --preset release --target core_bench
 	build/release/bench/core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 # Start-up, peak memory and idle wakeups of the real window against a bare
@@ -48,9 +52,12 @@ measure: test-deps build
 install: deps build
 	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix $(PREFIX)
 
-# A Debian package in build/release: sudo apt-get install ./build/release/vexalon_*.deb
-package: test-deps build
+# A Debian package in build/release, checked with its validators:
+#   sudo apt-get install ./build/release/vexalon_*.deb
+package: deps build
+	@scripts/install-deps dpkg-dev file desktop-file-utils appstream
 	cd build/release && cpack -G DEB
+	scripts/check-package build/release/vexalon_$(VERSION)_$$(dpkg --print-architecture).deb
 
 # Retakes data/screenshot.png on a private X server.
 screenshot: build
