@@ -19,7 +19,7 @@ class QuietPlatform : public Platform {
   void SeedRandomFromClock() override {}
   float Random() override { return static_cast<float>(engine() >> 8) * 0x1p-24f; }
   std::string ReadHiScore() override { return "0"; }
-  void WriteHiScore(const std::string&) override {}
+  void WriteHiScore(const std::string&, HiScoreChange) override {}
   Answer Confirm(std::string_view, std::string_view) override { return Answer::No; }
   std::mt19937 engine{2026};
 };

@@ -73,6 +73,8 @@ class GameForm {
 
   Platform& platform_;
   std::uint32_t trials_ = 0;
+  std::string loadedHiScore_;  // as the settings held it at the start
+  bool hiScoreCleared_ = false;
 };
 
 }  // namespace vexalon

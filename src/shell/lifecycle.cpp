@@ -13,11 +13,16 @@ void GameForm::Form_Load() {
   record.comboShown = false;
   record.newGame = true;
   record.reactions = 0;
-  record.hiScore = platform_.ReadHiScore();
+  record.hiScore = loadedHiScore_ = platform_.ReadHiScore();
   FillBoard(false);
 }
 
-void GameForm::Form_Unload() { platform_.WriteHiScore(record.hiScore); }
+void GameForm::Form_Unload() {
+  HiScoreChange change = hiScoreCleared_                  ? HiScoreChange::Cleared
+                         : record.hiScore != loadedHiScore_ ? HiScoreChange::Record
+                                                            : HiScoreChange::None;
+  platform_.WriteHiScore(record.hiScore, change);
+}
 
 void GameForm::Command1_Click() {
   platform_.DisableTimer(Timer::TimerClearSq);
@@ -36,8 +41,9 @@ void GameForm::Command1_Click() {
 void GameForm::HScrollLevel_Change(int value) { record.levelTxt = std::clamp(value, 1, 10); }
 
 void GameForm::Label5_Click() {
-  if (platform_.Confirm("Do you really want to clear the hiscore?", "Clear Hiscore") == Answer::Yes)
-    record.hiScore = "0";
+  if (platform_.Confirm("Do you really want to clear the hiscore?", "Clear Hiscore") != Answer::Yes) return;
+  record.hiScore = "0";
+  hiScoreCleared_ = true;
 }
 
 void GameForm::LabelClr_Click() { Label5_Click(); }

@@ -25,6 +25,10 @@ std::string_view TimerName(Timer timer);
 
 enum class Answer { Yes, No, Cancel };
 
+// What a window did to the high score it loaded: nothing, a new record, or
+// a clear (perhaps followed by records).
+enum class HiScoreChange { None, Record, Cleared };
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -46,7 +50,9 @@ class Platform {
 
   // The stored high score text, or "0" when nothing is stored.
   virtual std::string ReadHiScore() = 0;
-  virtual void WriteHiScore(const std::string& text) = 0;
+  // At the close: the high score shown and how this window changed it.
+  // Another window's record or clear since is not undone.
+  virtual void WriteHiScore(const std::string& text, HiScoreChange change) = 0;
 
   // A modal box with Yes, No and Cancel (Yes the default), no icon.
   virtual Answer Confirm(std::string_view text, std::string_view title) = 0;

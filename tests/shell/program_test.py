@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """The real program, closed the ways only a real run shows: the close
 signals, the window system's close request and the X server going away.
-Each run starts without a settings file; whatever ends it, the program must
-exit 0 (1 when Qt ends it for the lost X server) and have created the file
-with HiScore=0.
+Each run starts without a settings file; whatever ends it once it plays,
+the program must exit 0 (1 when Qt ends it for the lost X server) and have
+created the file with HiScore=0.
 
 Usage: program_test.py PROGRAM
 """
@@ -20,7 +20,7 @@ from Xlib import X, display  # noqa: E402
 from Xlib.protocol import event  # noqa: E402
 
 
-def run(program, end, env=None, wait=1.0, codes=(0,)):
+def run(program, end, env=None, wait=1.0, codes=(0,), saves=True):
     """Starts the program, lets it run for `wait` s, ends it with `end`, and says what went wrong."""
     with tempfile.TemporaryDirectory() as home:
         env = dict(os.environ, XDG_CONFIG_HOME=home, XDG_RUNTIME_DIR=home, PULSE_SERVER="unix:/nonexistent",
@@ -38,7 +38,7 @@ def run(program, end, env=None, wait=1.0, codes=(0,)):
                 saved = "HiScore=0" in f.read().split()
         except OSError:
             saved = False
-        return None if code in codes and saved else "exit %s, %s" % (code, "saved" if saved else "not saved")
+        return None if code in codes and saved == saves else "exit %s, %s" % (code, "saved" if saved else "not saved")
 
 
 def close_request(xdpy):
@@ -64,6 +64,10 @@ def main():
     name = ":" + os.read(read_end, 16).decode().strip()
     xenv = {"DISPLAY": name, "QT_QPA_PLATFORM": "xcb"}
     failures.append(("close request", run(program, close_request(display.Display(name)), xenv, wait=2)))
+    # A stopped X server holds start-up; the signal ends it with nothing to save.
+    xvfb.send_signal(signal.SIGSTOP)
+    failures.append(("SIGTERM, stuck", run(program, lambda game: game.terminate(), xenv, 1, (0,), False)))
+    xvfb.send_signal(signal.SIGCONT)
     failures.append(("X server gone", run(program, lambda game: xvfb.kill(), xenv, 2, (0, 1))))
     for name, problem in failures:
         print("%-16s %s" % (name, problem or "ok"))

@@ -31,7 +31,7 @@ class Run {
     platform_.onYield = [this] { InsideYield(); };
     game_.Form_Load();
     platform_.plainDraws = setup & 0x80;  // refills without arrows, so that games end
-    stored_ = hiScore_ = game_.record.hiScore;
+    hiScore_ = game_.record.hiScore;
     StartGame();
   }
 
@@ -126,7 +126,7 @@ class Run {
   bool gameOver_ = false;
   int depth_ = 0;
   std::int64_t level_ = 0, score_ = 0;
-  std::string stored_, hiScore_, failure_;
+  std::string hiScore_, failure_;
 };
 
 }  // namespace

@@ -26,7 +26,7 @@ class FakePlatform : public Platform {
   int seeds = 0, yields = 0;
   std::function<void()> onYield;
   std::string stored = "0";
-  std::vector<std::string> writes;
+  std::vector<std::string> writes;  // "<text> <how it changed: 0 none, 1 record, 2 cleared>"
   std::deque<Answer> answers;  // Cancel once they run out
   std::string prompt;
 
@@ -37,7 +37,10 @@ class FakePlatform : public Platform {
   void SeedRandomFromClock() override { ++seeds; }
   float Random() override;
   std::string ReadHiScore() override { return stored; }
-  void WriteHiScore(const std::string& text) override { writes.push_back(stored = text); }
+  void WriteHiScore(const std::string& text, HiScoreChange change) override {
+    writes.push_back(text + " " + std::to_string(static_cast<int>(change)));
+    if (change != HiScoreChange::None) stored = text;
+  }
   Answer Confirm(std::string_view text, std::string_view title) override;
 
   bool Enabled(Timer timer) const { return timers_[Index(timer)].enabled; }

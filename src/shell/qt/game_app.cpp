@@ -15,9 +15,17 @@ namespace {
 int signalPipe[2] = {-1, -1};
 GameWindow* running = nullptr;
 
+// Until the window plays there is nothing to save, and start-up may be
+// stuck (an X server that does not answer): a close signal ends the
+// program at once. While it plays, the signal closes the window. Once the
+// window has closed, the save under way finishes undisturbed.
+enum Phase : int { kStarting, kPlaying, kClosing };
+volatile std::sig_atomic_t phase = kStarting;
+
 void OnSignal(int) {
+  if (phase == kStarting) ::_exit(0);
   char byte = 1;
-  [[maybe_unused]] ssize_t written = ::write(signalPipe[0], &byte, 1);
+  if (phase == kPlaying) (void)!::write(signalPipe[0], &byte, 1);
 }
 
 // Qt ends the process with exit() when the X server goes away; the high
@@ -36,6 +44,8 @@ void CatchCloseSignals() {
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+  // A file size limit makes a write fail rather than end the game.
+  std::signal(SIGXFSZ, SIG_IGN);
 }
 
 void CloseOnSignals(GameWindow& window) {
@@ -48,10 +58,12 @@ void CloseOnSignals(GameWindow& window) {
     }
     window.close();
   });
+  phase = kPlaying;
 }
 
 int RunGame(QApplication& app, GameWindow& window) {
   window.Load();
+  CloseOnSignals(window);
   // Registered once the settings have been read, so that the handler runs
   // before the settings machinery it needs is torn down.
   static bool saveOnExit = std::atexit(SaveOnExit) == 0;
@@ -59,6 +71,7 @@ int RunGame(QApplication& app, GameWindow& window) {
   running = &window;
   window.show();
   app.exec();
+  phase = kClosing;
   window.Unload();
   running = nullptr;
   return 0;

@@ -1,5 +1,6 @@
 // A run of the game: open the window, play until it closes, save the high
-// score. SIGTERM, SIGINT and SIGHUP close the window like the close button.
+// score. SIGTERM, SIGINT and SIGHUP close the window like the close button;
+// before the window plays they end the program at once.
 #pragma once
 
 class QApplication;
@@ -10,11 +11,10 @@ class GameWindow;
 
 int RunGame(QApplication& app, GameWindow& window);
 
-// Catches the close signals from the very start; a signal that comes early
-// waits until the window can close.
+// Catches the close signals from the very start.
 void CatchCloseSignals();
 
-// Turns the close signals into a close of the window on the event loop.
+// From now on the close signals close the window on the event loop.
 void CloseOnSignals(GameWindow& window);
 
 }  // namespace vexalon

@@ -11,6 +11,5 @@ int main(int argc, char* argv[]) {
   // The desktop entry's id, so docks and window lists show the game's icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.vexalon.Vexalon"));
   vexalon::GameWindow window;
-  vexalon::CloseOnSignals(window);
   return vexalon::RunGame(app, window);
 }

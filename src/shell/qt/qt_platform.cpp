@@ -47,10 +47,10 @@ float QtPlatform::Random() { return randomSource ? randomSource() : random_.Next
 
 std::string QtPlatform::ReadHiScore() { return settings_.ReadHiScore().toStdString(); }
 
-void QtPlatform::WriteHiScore(const std::string& text) {
-  // A file that cannot be written is left as it was; there is nobody to
-  // tell once the window has closed.
-  settings_.WriteHiScore(QString::fromStdString(text));
+void QtPlatform::WriteHiScore(const std::string& text, HiScoreChange change) {
+  // The window has closed: there is nobody to tell but the terminal.
+  if (!settings_.WriteHiScore(QString::fromStdString(text), change))
+    qWarning("vexalon: the high score was not saved; the settings file is left as it was");
 }
 
 Answer QtPlatform::Confirm(std::string_view text, std::string_view title) {

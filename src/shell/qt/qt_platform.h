@@ -33,7 +33,7 @@ class QtPlatform : public Platform {
   void SeedRandomFromClock() override;
   float Random() override;
   std::string ReadHiScore() override;
-  void WriteHiScore(const std::string& text) override;
+  void WriteHiScore(const std::string& text, HiScoreChange change) override;
   Answer Confirm(std::string_view text, std::string_view title) override;
 
   // The window is closing: timers stop, yields no longer run events, and

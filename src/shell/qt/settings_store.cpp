@@ -1,33 +1,105 @@
 #include "shell/qt/settings_store.h"
 
-#include <QSettings>
-#include <QStringList>
-#include <memory>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "shell/state_record.h"
 
 namespace vexalon {
 namespace {
 
-constexpr auto kKey = "HiScore";  // outside any group, so it lands in [General]
+enum class Read { Missing, Unreadable, Whole };
 
-std::unique_ptr<QSettings> Open(const QString& fileName) {
-  if (!fileName.isEmpty()) return std::make_unique<QSettings>(fileName, QSettings::IniFormat);
-  return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Brantomel", "Brantomel");
+// Never blocks on a FIFO or a device, and reads only a regular file.
+Read ReadFile(const QString& path, QByteArray& bytes) {
+  int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT ? Read::Missing : Read::Unreadable;
+  struct stat info {};
+  QFile file;
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
+    ::close(fd);
+    return Read::Unreadable;
+  }
+  bytes = file.readAll();
+  return file.error() == QFileDevice::NoError ? Read::Whole : Read::Unreadable;
+}
+
+// Where the HiScore line of [General] stands (keys before any section
+// belong to it), or where one would go; and its value as written.
+struct Entry {
+  qsizetype begin = -1, end = -1;  // the line, without its line break
+  qsizetype general = -1;          // just past the "[General]" line
+  QString value = QStringLiteral("0");
+};
+
+Entry FindHiScore(const QByteArray& bytes) {
+  Entry entry;
+  bool inGeneral = true;
+  for (qsizetype begin = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0, end; begin < bytes.size(); begin = end + 1) {
+    end = bytes.indexOf('\n', begin);
+    if (end < 0) end = bytes.size();
+    QByteArray line = bytes.mid(begin, end - begin).trimmed();
+    if (line.startsWith('[') && line.endsWith(']')) {
+      inGeneral = line == "[General]";
+      if (inGeneral && entry.general < 0) entry.general = qMin(end + 1, bytes.size());
+    } else if (inGeneral && entry.begin < 0 && line.contains('=') && line.left(line.indexOf('=')).trimmed() == "HiScore") {
+      QByteArray value = line.mid(line.indexOf('=') + 1).trimmed();
+      if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"')) value = value.mid(1, value.size() - 2);
+      entry = {begin, bytes.at(end - 1) == '\r' ? end - 1 : end, entry.general, QString::fromUtf8(value)};
+    }
+  }
+  return entry;
+}
+
+QByteArray WithHiScore(QByteArray bytes, const QString& text) {
+  Entry entry = FindHiScore(bytes);
+  QByteArray line = "HiScore=" + text.toUtf8();
+  if (entry.begin >= 0) return bytes.replace(entry.begin, entry.end - entry.begin, line);
+  if (entry.general >= 0) return bytes.insert(entry.general, line + '\n');
+  if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += '\n';
+  return bytes + "[General]\n" + line + '\n';
 }
 
 }  // namespace
 
-QString SettingsStore::ReadHiScore() const {
-  QVariant value = Open(fileName_)->value(kKey, QStringLiteral("0"));
-  // A hand-written "12,Bob" reads back as a list; show it as it was written.
-  if (value.typeId() == QMetaType::QStringList) return value.toStringList().join(',');
-  return value.toString();
+QString SettingsStore::Path() const {
+  if (!fileName_.isEmpty()) return fileName_;
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Brantomel/Brantomel.ini";
 }
 
-bool SettingsStore::WriteHiScore(const QString& text) const {
-  auto settings = Open(fileName_);
-  settings->setValue(kKey, text);
-  settings->sync();
-  return settings->status() != QSettings::AccessError;
+QString SettingsStore::ReadHiScore() {
+  QByteArray bytes;
+  Read read = ReadFile(Path(), bytes);
+  unreadable_ = read == Read::Unreadable;
+  return read == Read::Whole ? FindHiScore(bytes).value : QStringLiteral("0");
+}
+
+bool SettingsStore::WriteHiScore(const QString& text, HiScoreChange change) const {
+  if (unreadable_) return false;
+  // A link is followed to the file it names, and the link kept.
+  QFileInfo info(Path());
+  QString target = info.isSymLink() ? info.canonicalFilePath() : info.absoluteFilePath();
+  if (target.isEmpty() || !QDir().mkpath(QFileInfo(target).absolutePath())) return false;
+  QLockFile lock(target + ".lock");  // against another window closing at the same moment
+  lock.tryLock(2000);
+  QByteArray bytes;
+  Read read = ReadFile(target, bytes);
+  if (read == Read::Unreadable) return false;
+  if (read == Read::Whole && change == HiScoreChange::None) return true;
+  if (read == Read::Whole && change == HiScoreChange::Record &&
+      HiScoreValue(text.toStdString()) <= HiScoreValue(FindHiScore(bytes).value.toStdString()))
+    return true;  // another window's record stands
+  QSaveFile file(target);
+  QByteArray contents = WithHiScore(bytes, text);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(contents) != contents.size()) return false;
+  return file.commit();
 }
 
 }  // namespace vexalon

@@ -1,8 +1,12 @@
 // The high score in the user's settings: Brantomel/Brantomel.ini under
 // $XDG_CONFIG_HOME (or ~/.config), key HiScore of section [General].
+// Only a regular file is read or written, never one that could not be
+// read, and a write replaces the file whole or not at all.
 #pragma once
 
 #include <QString>
+
+#include "shell/platform.h"
 
 namespace vexalon {
 
@@ -12,12 +16,19 @@ class SettingsStore {
   SettingsStore() = default;
   explicit SettingsStore(QString fileName) : fileName_(std::move(fileName)) {}
 
-  QString ReadHiScore() const;
-  // False when the value could not be saved; the old file is then left as it was.
-  bool WriteHiScore(const QString& text) const;
+  // The stored text, or "0" when there is none or the file cannot be read.
+  QString ReadHiScore();
+  // A record is written only while it beats what is stored now, a clear
+  // always; without a change only a missing file is created. The other
+  // keys and sections stay as they were. False when a write was due but
+  // failed, or the file could not be read; the file is then as it was.
+  bool WriteHiScore(const QString& text, HiScoreChange change) const;
 
  private:
+  QString Path() const;
+
   QString fileName_;
+  bool unreadable_ = false;  // the file was there at the start but could not be read
 };
 
 }  // namespace vexalon
