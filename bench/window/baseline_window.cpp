@@ -74,8 +74,7 @@ class Window : public QWidget {
     // The panel's labels in the sizes and families a window of this shape
     // shows at start: each size and weight is a font of its own to load.
     const QStringList narrow{QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")};
-    const QStringList sans{QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                           QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
+    const QStringList sans{QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
     struct Text {
       const QStringList& families;
       int pixels;

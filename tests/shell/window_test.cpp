@@ -44,8 +44,8 @@ class WindowTest : public QObject {
     window_->Platform().DisableTimer(Timer::WaitAfterInitTimer);
   }
 
-  void Answer(QMessageBox::StandardButton button) {
-    QTimer::singleShot(0, [button] {
+  void Answer(QMessageBox::StandardButton button, int afterMs = 0) {
+    QTimer::singleShot(afterMs, [button] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       QVERIFY(box && box->icon() == QMessageBox::NoIcon);
       QCOMPARE(box->windowTitle() + ": " + box->text(), "Clear Hiscore: Do you really want to clear the hiscore?");
@@ -92,7 +92,7 @@ class WindowTest : public QObject {
         {"LabelRemoves", "0", {512, 280, 9, 17}, "#ffffff", right, 16, true, false},
         {"Label1", "Difficulty:", {456, 365, 57, 17}, "#c0c0c0", left, 16, true, false},
         {"LevelTxt", "1", {510, 365, 14, 17}, "#ffffff", right, 16, true, false},
-        {"LabelGameOver", "Game Over", {136, 192, 177, 41}, "#ffffff", Qt::AlignHCenter | Qt::AlignVCenter, 32, false, false},
+        {"LabelGameOver", "Game Over", {136, 192, 177, 41}, "#ffffff", centre, 32, false, false},
     };
     for (const Expected& e : labels) {
       QLabel* label = Label(e.name);
@@ -101,7 +101,7 @@ class WindowTest : public QObject {
       QCOMPARE(label->geometry(), e.geometry);
       QCOMPARE(label->palette().color(QPalette::WindowText).name(), e.colour);
       QCOMPARE(label->palette().color(QPalette::Window), QColor(Qt::black));
-      QCOMPARE(label->alignment(), e.alignment & Qt::AlignVertical_Mask ? e.alignment : e.alignment | Qt::AlignTop);
+      QCOMPARE(label->alignment(), e.alignment | Qt::AlignTop);
       QCOMPARE(label->textFormat(), Qt::PlainText);
       QFontInfo font(label->font());
       QCOMPARE(font.family(), e.narrow ? "Liberation Sans Narrow" : "Liberation Sans");
@@ -235,6 +235,43 @@ class WindowTest : public QObject {
     for (int t = 0; t < kTimerCount; ++t) QVERIFY(!window_->Platform().IsEnabled(Timer(t)));
     window_->Unload();
     QCOMPARE(Stored(), "500");
+  }
+
+  // Nothing of the game runs behind the clear prompt; afterwards the held
+  // scan ends the game with the score beating the cleared high score.
+  void clearPromptHoldsTheGame() {
+    Open("100");
+    for (int k = 0; k < kCells; ++k) SetSquare(Game().sq[k], Kind(int(Kind::k0) + k % 5));  // no arrow, no line
+    Game().record.score = 500;
+    window_->Platform().EnableTimer(Timer::WaitAfterClickTimer);
+    QTimer::singleShot(0, [this] {
+      QTest::qWait(1500);
+      QVERIFY(!Label("LabelGameOver")->isVisible());
+      QCOMPARE(Label("LabelHiScore")->text(), "100");
+    });
+    Answer(QMessageBox::Yes, 1600);
+    QTest::mouseClick(Label("LabelClr"), Qt::LeftButton);
+    QCOMPARE(Label("LabelHiScore")->text(), "0");
+    QTRY_COMPARE_WITH_TIMEOUT(Label("LabelHiScore")->text(), "500", 2000);
+    QVERIFY(Label("LabelGameOver")->isVisible());
+  }
+
+  // Tab goes from New game to the difficulty bar, whose keys choose 1 to 10.
+  void difficultyTakesTheKeyboard() {
+    Open();
+    auto* bar = window_->findChild<QScrollBar*>("HScrollLevel");
+    QCOMPARE(bar->contextMenuPolicy(), Qt::NoContextMenu);
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    window_->findChild<QPushButton*>("Command1")->setFocus();
+    QImage unfocused = bar->grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), bar);
+    QVERIFY(bar->grab().toImage() != unfocused);  // the focus mark
+    QStringList shown;
+    for (Qt::Key key : {Qt::Key_Right, Qt::Key_End, Qt::Key_Left, Qt::Key_Home, Qt::Key_PageUp})
+      QTest::keyClick(bar, key), shown << Label("LevelTxt")->text();
+    QCOMPARE(shown.join(' '), "2 10 9 1 2");
   }
 
   void closeSignalCancelsAnOpenPrompt() {

@@ -4,6 +4,8 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 #include "shell/qt/pictures.h"
 
@@ -22,6 +24,23 @@ class ClickableLabel : public QLabel {
   }
 };
 
+// The difficulty bar takes the keyboard (arrows, Page Up and Down, Home,
+// End), and shows when it has it with the style's focus mark.
+class LevelBar : public QScrollBar {
+ public:
+  using QScrollBar::QScrollBar;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+  }
+};
+
 namespace {
 
 // "Arial Narrow" is Liberation Sans Narrow on Linux; sizes are in pixels
@@ -36,8 +55,7 @@ QFont NarrowFont(int pixels, bool bold = false) {
 
 QFont SansSerifFont(int pixels) {
   QFont font;
-  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                    QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+  font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
   font.setPixelSize(pixels);
   return font;
 }
@@ -145,20 +163,22 @@ void GameWindow::BuildPanel() {
   AddLabel("Label1", "Difficulty:", {456, 365, 57, 17}, NarrowFont(16), kButtonFace, left);
   levelTxt_ = AddLabel("LevelTxt", "1", {510, 365, 14, 17}, NarrowFont(16), kHighlight, right);
 
-  hScrollLevel_ = new QScrollBar(Qt::Horizontal, this);
+  hScrollLevel_ = new LevelBar(Qt::Horizontal, this);
   hScrollLevel_->setObjectName(QStringLiteral("HScrollLevel"));
   hScrollLevel_->setGeometry(448, 387, 80, 17);
   hScrollLevel_->setRange(1, 10);
   hScrollLevel_->setSingleStep(1);
   hScrollLevel_->setPageStep(1);
   hScrollLevel_->setValue(1);
+  hScrollLevel_->setFocusPolicy(Qt::StrongFocus);
+  hScrollLevel_->setInvertedControls(false);  // Right, Up and Page Up choose a harder game
+  hScrollLevel_->setContextMenuPolicy(Qt::NoContextMenu);  // "Scroll here" means nothing on a 1-10 chooser
   connect(hScrollLevel_, &QScrollBar::valueChanged, this,
           [this](int value) { Run([this, value] { game_.HScrollLevel_Change(value); }); });
   setTabOrder(command1_, hScrollLevel_);
 
   labelGameOver_ = AddLabel("LabelGameOver", "Game Over", {136, 192, 177, 41}, SansSerifFont(32), kHighlight,
                             centre);
-  labelGameOver_->setAlignment(Qt::AlignCenter);
   labelGameOver_->hide();
   labelGameOver_->raise();
 }

@@ -12,7 +12,10 @@ QtPlatform::QtPlatform(QWidget& window, Hooks hooks, SettingsStore settings)
     QTimer& qtimer = timers_[static_cast<std::size_t>(i)];
     qtimer.setInterval(IntervalMs(timer));
     qtimer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&qtimer, &QTimer::timeout, [this, timer] { hooks_.tick(timer); });
+    QObject::connect(&qtimer, &QTimer::timeout, [this, timer, &qtimer] {
+      qtimer.setInterval(IntervalMs(timer));  // after a pause it ran on the time it had left
+      hooks_.tick(timer);
+    });
   }
 }
 
@@ -26,7 +29,7 @@ int QtPlatform::RemainingMs(Timer timer) const {
 
 void QtPlatform::EnableTimer(Timer timer) {
   QTimer& qtimer = timers_[static_cast<std::size_t>(timer)];
-  if (!shutDown_ && !qtimer.isActive()) qtimer.start();
+  if (!shutDown_ && !qtimer.isActive()) qtimer.start(IntervalMs(timer));
 }
 
 void QtPlatform::DisableTimer(Timer timer) { timers_[static_cast<std::size_t>(timer)].stop(); }
@@ -61,10 +64,19 @@ Answer QtPlatform::Confirm(std::string_view text, std::string_view title) {
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
+  // The game holds still behind the box: no tick runs, and each timer goes
+  // on afterwards with the time it had left.
+  std::array<int, kTimerCount> left{};
+  for (std::size_t i = 0; i < timers_.size(); ++i) {
+    left[i] = timers_[i].isActive() ? std::max(0, timers_[i].remainingTime()) : -1;
+    timers_[i].stop();
+  }
   openBox_ = &box;
   int answer = box.exec();
   openBox_ = nullptr;
   if (shutDown_) return Answer::Cancel;
+  for (std::size_t i = 0; i < timers_.size(); ++i)
+    if (left[i] >= 0) timers_[i].start(left[i]);
   if (answer == QMessageBox::Yes) return Answer::Yes;
   if (answer == QMessageBox::No) return Answer::No;
   return Answer::Cancel;
