@@ -48,7 +48,7 @@ Entry FindHiScore(const QByteArray& bytes) {
     QByteArray line = bytes.mid(begin, end - begin).trimmed();
     if (line.startsWith('[') && line.endsWith(']')) {
       inGeneral = line == "[General]";
-      if (inGeneral && entry.general < 0) entry.general = qMin(end + 1, bytes.size());
+      if (inGeneral && entry.general < 0) entry.general = end + 1;
     } else if (inGeneral && entry.begin < 0 && line.contains('=') && line.left(line.indexOf('=')).trimmed() == "HiScore") {
       QByteArray value = line.mid(line.indexOf('=') + 1).trimmed();
       if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"')) value = value.mid(1, value.size() - 2);
@@ -59,11 +59,11 @@ Entry FindHiScore(const QByteArray& bytes) {
 }
 
 QByteArray WithHiScore(QByteArray bytes, const QString& text) {
+  if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += '\n';
   Entry entry = FindHiScore(bytes);
   QByteArray line = "HiScore=" + text.toUtf8();
   if (entry.begin >= 0) return bytes.replace(entry.begin, entry.end - entry.begin, line);
   if (entry.general >= 0) return bytes.insert(entry.general, line + '\n');
-  if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += '\n';
   return bytes + "[General]\n" + line + '\n';
 }
 
