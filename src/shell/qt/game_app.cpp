@@ -17,15 +17,13 @@ GameWindow* running = nullptr;
 
 // Until the window plays there is nothing to save, and start-up may be
 // stuck (an X server that does not answer): a close signal ends the
-// program at once. While it plays, the signal closes the window. Once the
-// window has closed, the save under way finishes undisturbed.
-enum Phase : int { kStarting, kPlaying, kClosing };
-volatile std::sig_atomic_t phase = kStarting;
+// program at once. From then on it closes the window on the event loop.
+volatile std::sig_atomic_t playing = 0;
 
 void OnSignal(int) {
-  if (phase == kStarting) ::_exit(0);
+  if (!playing) ::_exit(0);
   char byte = 1;
-  if (phase == kPlaying) (void)!::write(signalPipe[0], &byte, 1);
+  (void)!::write(signalPipe[0], &byte, 1);
 }
 
 // Qt ends the process with exit() when the X server goes away; the high
@@ -58,7 +56,7 @@ void CloseOnSignals(GameWindow& window) {
     }
     window.close();
   });
-  phase = kPlaying;
+  playing = 1;
 }
 
 int RunGame(QApplication& app, GameWindow& window) {
@@ -71,7 +69,6 @@ int RunGame(QApplication& app, GameWindow& window) {
   running = &window;
   window.show();
   app.exec();
-  phase = kClosing;
   window.Unload();
   running = nullptr;
   return 0;

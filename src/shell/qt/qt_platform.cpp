@@ -10,12 +10,8 @@ QtPlatform::QtPlatform(QWidget& window, Hooks hooks, SettingsStore settings)
   for (int i = 0; i < kTimerCount; ++i) {
     Timer timer = static_cast<Timer>(i);
     QTimer& qtimer = timers_[static_cast<std::size_t>(i)];
-    qtimer.setInterval(IntervalMs(timer));
     qtimer.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&qtimer, &QTimer::timeout, [this, timer, &qtimer] {
-      qtimer.setInterval(IntervalMs(timer));  // after a pause it ran on the time it had left
-      hooks_.tick(timer);
-    });
+    QObject::connect(&qtimer, &QTimer::timeout, [this, timer] { hooks_.tick(timer); });
   }
 }
 
