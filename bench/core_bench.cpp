@@ -112,10 +112,10 @@ void BM_WholeChain(benchmark::State& state) {
   std::int64_t removals = 0;
   for (auto _ : state) {
     platform.generator.seed(++seed);
-    platform.sounds.clear();
+    platform.sounds = 0;
     game.Form_Load();
-    platform.RunUntilIdle();
-    removals += static_cast<std::int64_t>(platform.sounds.size());
+    platform.Advance(600000);
+    removals += platform.sounds;
   }
   state.counters["removals/chain"] = benchmark::Counter(static_cast<double>(removals) / static_cast<double>(state.iterations()));
 }

@@ -1,14 +1,13 @@
 #!/usr/bin/env python3
-"""The real program, closed the ways only a real run shows: the close
-signals, the window system's close request and the X server going away.
-Each run starts without a settings file; whatever ends it once it plays,
-the program must exit 0 (1 when Qt ends it for the lost X server) and have
-created the file with HiScore=0.
-
-Usage: program_test.py PROGRAM
-"""
-
+# The real program, ended the ways only a real run shows: the close signals,
+# the window system's close request, the X server going away, a signal while
+# start-up waits on an X server that does not answer, a file size limit. Each run starts
+# without a settings file; once the window plays, whatever ends it must
+# leave exit status 0 (1 when Qt ends it for the lost X server) and the file
+# created with HiScore=0.
+#   program_test.py PROGRAM
 import os
+import resource
 import signal
 import subprocess
 import sys
@@ -20,12 +19,12 @@ from Xlib import X, display  # noqa: E402
 from Xlib.protocol import event  # noqa: E402
 
 
-def run(program, end, env=None, wait=1.0, codes=(0,), saves=True):
-    """Starts the program, lets it run for `wait` s, ends it with `end`, and says what went wrong."""
+def run(end, env=None, wait=1.0, codes=(0,), saves=True, file_size=resource.RLIM_INFINITY):
     with tempfile.TemporaryDirectory() as home:
         env = dict(os.environ, XDG_CONFIG_HOME=home, XDG_RUNTIME_DIR=home, PULSE_SERVER="unix:/nonexistent",
                    **(env or {"QT_QPA_PLATFORM": "offscreen"}))
-        game = subprocess.Popen([program], env=env, stderr=subprocess.DEVNULL)
+        game = subprocess.Popen([sys.argv[1]], env=env, stderr=subprocess.DEVNULL,
+                                preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (file_size, file_size)))
         time.sleep(wait)
         end(game)
         try:
@@ -33,11 +32,8 @@ def run(program, end, env=None, wait=1.0, codes=(0,), saves=True):
         except subprocess.TimeoutExpired:
             game.kill()
             return "still running 30 s after the close"
-        try:
-            with open(os.path.join(home, "Brantomel", "Brantomel.ini")) as f:
-                saved = "HiScore=0" in f.read().split()
-        except OSError:
-            saved = False
+        path = os.path.join(home, "Brantomel", "Brantomel.ini")
+        saved = os.path.exists(path) and "HiScore=0" in open(path).read().split()
         return None if code in codes and saved == saves else "exit %s, %s" % (code, "saved" if saved else "not saved")
 
 
@@ -53,26 +49,19 @@ def close_request(xdpy):
     return end
 
 
-def main():
-    program = sys.argv[1]
-    failures = []
-    for name in ("SIGTERM", "SIGINT", "SIGHUP"):
-        failures.append((name, run(program, lambda game: game.send_signal(getattr(signal, name)))))
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp"], pass_fds=[write_end],
-                            stderr=subprocess.DEVNULL)
-    name = ":" + os.read(read_end, 16).decode().strip()
-    xenv = {"DISPLAY": name, "QT_QPA_PLATFORM": "xcb"}
-    failures.append(("close request", run(program, close_request(display.Display(name)), xenv, wait=2)))
-    # A stopped X server holds start-up; the signal ends it with nothing to save.
-    xvfb.send_signal(signal.SIGSTOP)
-    failures.append(("SIGTERM, stuck", run(program, lambda game: game.terminate(), xenv, 1, (0,), False)))
-    xvfb.send_signal(signal.SIGCONT)
-    failures.append(("X server gone", run(program, lambda game: xvfb.kill(), xenv, 2, (0, 1))))
-    for name, problem in failures:
-        print("%-16s %s" % (name, problem or "ok"))
-    sys.exit(any(problem for _, problem in failures))
-
-
-if __name__ == "__main__":
-    main()
+results = [(name, run(lambda game, name=name: game.send_signal(getattr(signal, name))))
+           for name in ("SIGTERM", "SIGINT", "SIGHUP")]
+# A file size limit makes the save fail, not the game.
+results.append(("size limit", run(lambda game: game.terminate(), saves=False, file_size=4)))
+read_end, write_end = os.pipe()
+xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp"], pass_fds=[write_end],
+                        stderr=subprocess.DEVNULL)
+xenv = {"DISPLAY": ":" + os.read(read_end, 16).decode().strip(), "QT_QPA_PLATFORM": "xcb"}
+results.append(("close request", run(close_request(display.Display(xenv["DISPLAY"])), xenv, 2)))
+xvfb.send_signal(signal.SIGSTOP)
+results.append(("SIGTERM, stuck", run(lambda game: game.terminate(), xenv, 1, (0,), False)))
+xvfb.send_signal(signal.SIGCONT)
+results.append(("X server gone", run(lambda game: xvfb.kill(), xenv, 2, (0, 1))))
+for name, problem in results:
+    print("%-16s %s" % (name, problem or "ok"))
+sys.exit(any(problem for _, problem in results))

@@ -26,130 +26,115 @@ class Settings : public ::testing::Test {
   QByteArray Name(const char* name = "Brantomel/Brantomel.ini") const { return QFile::encodeName(Path(name)); }
   void Lay(const char* bytes) {
     QDir().mkpath(Path("Brantomel"));
+    ::chmod(Name("Brantomel"), 0777);
     QFile file(Path());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
   }
   // What stands at the path: its kind, and a regular file's bytes.
-  static std::string Shape(const QString& path) {
+  std::string Shape() const {
     struct stat link {}, target {};
-    if (::lstat(QFile::encodeName(path), &link) != 0) return "nothing";
+    if (::lstat(Name(), &link) != 0) return "nothing";
     std::string shape = S_ISLNK(link.st_mode) ? "link to " : "";
-    if (::stat(QFile::encodeName(path), &target) != 0 || !S_ISREG(target.st_mode))
+    if (::stat(Name(), &target) != 0 || !S_ISREG(target.st_mode))
       return shape + (S_ISDIR(target.st_mode) ? "folder" : S_ISFIFO(target.st_mode) ? "fifo" : "device");
-    QFile file(path);
+    QFile file(Path());
     return shape + (file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "unreadable");
   }
   QTemporaryDir dir_;
 };
 
 // A window read the file at its start; by its close the file may hold
-// another window's work.
+// another window's work. Its start, its close (or as at the start), what
+// the window read, showed and did, and what the close leaves: only what
+// the window changed, the rest of the file kept byte for byte.
 TEST_F(Settings, AWindowWritesOnlyWhatItChanged) {
-  struct Case {
-    const char *name, *atStart, *atClose, *read, *shown;
-    C change;
-    const char* after;
-  };
-  const char* ten = "[General]\nHiScore=10\n";
-  const Case cases[] = {
-      {"no file yet", nullptr, nullptr, "0", "0", C::None, "[General]\nHiScore=0\n"},
-      {"nothing changed", "; by hand\n[General]\nHiScore = 900\n", nullptr, "900", "900", C::None,
-       "; by hand\n[General]\nHiScore = 900\n"},
-      {"a record", ten, nullptr, "10", "307", C::Record, "[General]\nHiScore=307\n"},
-      {"another window's higher record", ten, "[General]\nHiScore=500\n", "10", "307", C::Record,
-       "[General]\nHiScore=500\n"},
-      {"another window's clear", ten, "[General]\nHiScore=0\n", "10", "10", C::None, "[General]\nHiScore=0\n"},
-      {"a clear over another window's record", ten, "[General]\nHiScore=500\n", "10", "0", C::Cleared,
-       "[General]\nHiScore=0\n"},
-      {"other keys, sections, BOM and CRLF", "\xEF\xBB\xBF[Player]\r\nName=Ana\r\n[General]\r\nHiScore=321\r\nx=1\r\n",
-       nullptr, "321", "400", C::Record, "\xEF\xBB\xBF[Player]\r\nName=Ana\r\n[General]\r\nHiScore=400\r\nx=1\r\n"},
-      {"no [General] yet", "[Player]\nName=Ana", nullptr, "0", "5", C::Record,
-       "[Player]\nName=Ana\n[General]\nHiScore=5\n"},
-      {"hand-written text", "[General]\nHiScore=12,Bob\n", nullptr, "12,Bob", "12,Bob", C::None,
-       "[General]\nHiScore=12,Bob\n"},
-      {"quoted text before any section", "HiScore=\"abc\"\n[x]\nHiScore=9\n", nullptr, "abc", "7", C::Record,
-       "HiScore=7\n[x]\nHiScore=9\n"},
-      {"garbage", "\x01\xff[Gen\n=\n", nullptr, "0", "3", C::Record, "\x01\xff[Gen\n=\n[General]\nHiScore=3\n"},
-  };
-  for (const Case& c : cases) {
+  const char *ten = "[General]\nHiScore=10\n", *five = "[General]\nHiScore=500\n", *zero = "[General]\nHiScore=0\n";
+  const std::tuple<const char*, const char*, const char*, const char*, C, const char*> cases[] = {
+      {nullptr, nullptr, "0", "0", C::None, zero},  // no file yet: created
+      {ten, nullptr, "10", "10", C::None, ten},
+      {ten, nullptr, "10", "307", C::Record, "[General]\nHiScore=307\n"},
+      {ten, "[General]\nHiScore = 307\n", "10", "307", C::Record, "[General]\nHiScore = 307\n"},
+      {ten, five, "10", "307", C::Record, five},  // another window's higher record stands
+      {ten, zero, "10", "10", C::None, zero},     // another window's clear stands
+      {ten, five, "10", "0", C::Cleared, zero},   // a clear undoes another window's record
+      {"\xEF\xBB\xBFHiScore=321\r\n[Player]\r\nName=Ana\r\n", nullptr, "321", "400", C::Record,
+       "\xEF\xBB\xBFHiScore=400\r\n[Player]\r\nName=Ana\r\n"},
+      {"[General]\nx=1\n[Player]\nHiScore=9", nullptr, "0", "5", C::Record, "[General]\nHiScore=5\nx=1\n[Player]\nHiScore=9\n"},
+      {"[Player]\nName=Ana\n", nullptr, "0", "5", C::Record, "[Player]\nName=Ana\n[General]\nHiScore=5\n"},
+      {"[General]\nHiScore=\"12,Bob\"\n", nullptr, "12,Bob", "12,Bob", C::None, "[General]\nHiScore=\"12,Bob\"\n"}};
+  for (auto [atStart, atClose, read, shown, change, after] : cases) {
     QDir(Path("Brantomel")).removeRecursively();
-    if (c.atStart) Lay(c.atStart);
+    if (atStart) Lay(atStart);
     SettingsStore store(Path());
-    EXPECT_EQ(store.ReadHiScore(), c.read) << c.name;
-    if (c.atClose) Lay(c.atClose);
-    EXPECT_TRUE(store.WriteHiScore(c.shown, c.change)) << c.name;
-    EXPECT_EQ(Shape(Path()), c.after) << c.name;
+    EXPECT_EQ(store.ReadHiScore(), read) << after;
+    if (atClose) Lay(atClose);
+    EXPECT_TRUE(store.WriteHiScore(shown, change)) << after;
+    EXPECT_EQ(Shape(), after);
   }
 }
 
-// Whatever stands in the way, the game starts at once and leaves it be.
+// Whatever stood in the way at the start, the game starts at once with 0
+// and never writes the file, even once a good one is there; a write that
+// fails part way (a full disk, a size limit) leaves the old file whole.
 TEST_F(Settings, WhatCannotBeReadOrWrittenIsLeftAsItWas) {
-  struct Case {
-    const char* name;
-    std::function<void()> lay;
-    const char* read = "0";
-    bool asNobody = false, needsRoot = false;
-  };
-  const Case cases[] = {
-      {"a folder", [&] { QDir().mkpath(Path()); }},
-      {"a FIFO", [&] { QDir().mkpath(Path("Brantomel")), ::mkfifo(Name(), 0644); }},
-      {"a link to a FIFO", [&] { QDir().mkpath(Path("Brantomel")), ::mkfifo(Name("fifo"), 0644), ::symlink(Name("fifo"), Name()); }},
+  const char* good = "[General]\nHiScore=1\n";
+  auto dir = [&] { QDir().mkpath(Path("Brantomel")); };
+  const std::tuple<const char*, std::function<void()>, const char*, char> cases[] = {
+      {"a folder", [&] { QDir().mkpath(Path()); }, "0", ' '},
+      {"a FIFO", [&] { dir(), ::mkfifo(Name(), 0644); }, "0", ' '},
+      {"a link to a FIFO", [&] { dir(), ::mkfifo(Name("fifo"), 0644), ::symlink(Name("fifo"), Name()); }, "0", ' '},
       // A device of the test's own, like /dev/null, so a fault cannot harm the machine's.
-      {"a link to a device", [&] { QDir().mkpath(Path("Brantomel")), ::mknod(Name("null"), S_IFCHR | 0666, makedev(1, 3)), ::symlink(Name("null"), Name()); }, "0", false, true},
-      {"a link to a file whose reading fails", [&] { QDir().mkpath(Path("Brantomel")), ::symlink("/proc/self/mem", Name()); }},
-      {"a file where the folder should be", [&] { Lay(""), QDir(Path("Brantomel")).removeRecursively(), QFile(Path("Brantomel")).open(QIODevice::WriteOnly); }},
-      {"an unreadable file", [&] { Lay("[General]\nHiScore=1\n"), ::chmod(Name(), 0); }, "0", true},
-      {"a read-only folder", [&] { Lay("[General]\nHiScore=1\n"), ::chmod(Name("Brantomel"), 0555); }, "1", true},
-  };
-  for (const Case& c : cases) {
-    ::chmod(Name("Brantomel"), 0777);
-    QDir(Path("Brantomel")).removeRecursively();
-    QFile::remove(Path("Brantomel"));
-    c.lay();
-    if (c.needsRoot && Shape(Path()) != "link to device") {
-      std::printf("skipped, as it needs root: %s\n", c.name);
+      {"a link to a device", [&] { dir(), ::mknod(Name("null"), S_IFCHR | 0666, makedev(1, 3)), ::symlink(Name("null"), Name()); }, "0", 'r'},
+      {"a file whose reading fails (EIO)", [&] { dir(), ::symlink("/proc/self/mem", Name()); }, "0", ' '},
+      {"no descriptor left (EMFILE)", [&] { Lay(good); }, "0", 'f'},
+      {"a file where the folder should be", [&] { QFile(Path("Brantomel")).open(QIODevice::WriteOnly); }, "0", ' '},
+      {"an unreadable file", [&] { Lay(good), ::chmod(Name(), 0); }, "0", 'n'},
+      {"a read-only folder", [&] { Lay(good), ::chmod(Name("Brantomel"), 0555); }, "1", 'N'},
+      {"a full disk", [&] { Lay(good); }, "1", 's'}};
+  for (auto [name, lay, read, how] : cases) {
+    ::chmod(Name("Brantomel"), 0777), QDir(Path("Brantomel")).removeRecursively(), QFile::remove(Path("Brantomel"));
+    lay();
+    if (how == 'r' && Shape() != "link to device") {
+      std::printf("skipped, as it needs root: %s\n", name);
       continue;
     }
-    std::string before = Shape(Path());
+    std::string before = Shape();
+    bool swap = how != 'N' && how != 's';  // then a good file takes the obstacle's place before the close
     auto check = [&] {
       SettingsStore store(Path());
-      EXPECT_EQ(store.ReadHiScore(), c.read) << c.name;
-      EXPECT_FALSE(store.WriteHiScore("99", C::Record)) << c.name;
+      rlimit limit{}, none{};
+      ::getrlimit(how == 's' ? RLIMIT_FSIZE : RLIMIT_NOFILE, &limit);
+      none.rlim_max = limit.rlim_max;
+      if (how == 'f') ::setrlimit(RLIMIT_NOFILE, &none);
+      EXPECT_EQ(store.ReadHiScore(), read) << name;
+      ::setrlimit(RLIMIT_NOFILE, &limit);
+      if (swap) ::unlink(Name()), ::rmdir(Name()), ::unlink(Name("Brantomel")), Lay(good);
+      std::signal(SIGXFSZ, SIG_IGN);
+      none.rlim_cur = 8;  // a disk that takes the first few bytes only
+      if (how == 's') ::setrlimit(RLIMIT_FSIZE, &none);
+      EXPECT_FALSE(store.WriteHiScore("99", C::Record)) << name;
+      if (how == 's') ::setrlimit(RLIMIT_FSIZE, &limit);
     };
-    if (c.asNobody && ::geteuid() == 0) {  // permissions mean nothing to root
+    if ((how == 'n' || how == 'N') && ::geteuid() == 0) {  // permissions mean nothing to root
       pid_t child = ::fork();
       if (child == 0) ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 ? (check(), HasFailure()) : 2);
       int status = -1;
       ::waitpid(child, &status, 0);
-      EXPECT_EQ(status, 0) << c.name;
+      EXPECT_EQ(status, 0) << name;
     } else {
       check();
     }
-    EXPECT_EQ(Shape(Path()), before) << c.name;
+    EXPECT_EQ(Shape(), swap ? good : before) << name;
   }
-  ::chmod(Name("Brantomel"), 0777);
-}
-
-// A write that fails part way, as on a full disk, keeps the old file whole;
-// a link to a file is followed and kept.
-TEST_F(Settings, AFailedWriteKeepsTheOldFile) {
-  Lay("[General]\nHiScore=4321\nother=1\n");
+  // A link to a regular file is followed, and kept.
+  ::chmod(Name("Brantomel"), 0777), QDir(Path("Brantomel")).removeRecursively(), QFile::remove(Path("Brantomel"));
+  Lay(good);
+  ::rename(Name(), Name("real.ini")), ::symlink(Name("real.ini"), Name());
   SettingsStore store(Path());
-  EXPECT_EQ(store.ReadHiScore(), "4321");
-  rlimit limit{}, small{};
-  ::getrlimit(RLIMIT_FSIZE, &limit);
-  small = {8, limit.rlim_max};
-  std::signal(SIGXFSZ, SIG_IGN);
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  bool written = store.WriteHiScore("99999", C::Record);
-  ::setrlimit(RLIMIT_FSIZE, &limit);
-  EXPECT_FALSE(written);
-  EXPECT_EQ(Shape(Path()), "[General]\nHiScore=4321\nother=1\n");
-  ::rename(Name(), Name("real.ini"));
-  ::symlink(Name("real.ini"), Name());
-  EXPECT_TRUE(store.WriteHiScore("99999", C::Record));
-  EXPECT_EQ(Shape(Path()), "link to [General]\nHiScore=99999\nother=1\n");
+  EXPECT_EQ(store.ReadHiScore(), "1");
+  EXPECT_TRUE(store.WriteHiScore("99", C::Record));
+  EXPECT_EQ(Shape(), "link to [General]\nHiScore=99\n");
 }
 
 }  // namespace

@@ -1,128 +1,99 @@
 #include "stress/event_script.h"
 
-#include <sstream>
-
 #include "support/fake_platform.h"
 
 namespace vexalon::testing {
 namespace {
 
-constexpr int kMaxDepth = 3;  // handlers running inside handlers' yields
 constexpr const char* kStored[] = {"0", "120", "abc", "-5", "99999999999999999999", ""};
-
-// Every event takes four bytes: what it is, then three that say how.
-Event DecodeOne(std::span<const std::uint8_t> bytes) {
-  std::uint8_t head = bytes[0], a = bytes[1], b = bytes[2], c = bytes[3];
-  Event event{static_cast<Event::Type>((head & 0x7f) % 10), (head & 0x80) != 0};
-  static constexpr int kButtons[] = {kLeftButton, kRightButton, kMiddleButton, kLeftButton};
-  event.cell = a % kCells;
-  event.button = kButtons[b % 4];
-  event.shift = (b >> 5) == 0 ? (b >> 2) % 8 : 0;  // plain clicks are the common case
-  event.y = c * 900.0 / 256 + ((c & 1) ? 0.5 : 0.0);
-  event.value = event.type == Event::Wait ? a * 8 : a % 12;  // ms; difficulty 0 and 11 lie off the bar
-  return event;
-}
 
 class Run {
  public:
-  Run(std::uint8_t setup, std::vector<Event> events) : events_(std::move(events)) {
+  explicit Run(std::span<const std::uint8_t> script) : script_(script) {
+    std::uint8_t setup = script.empty() ? 0 : script[0];
     platform_.game = &game_;
     platform_.stored = kStored[(setup & 0x7f) % std::size(kStored)];
-    platform_.onYield = [this] { InsideYield(); };
+    // Events marked so run inside the yield of the handler before them, three deep at most.
+    platform_.onYield = [this] {
+      while (depth_ < 3 && failure_.empty() && at_ + 4 <= script_.size() && (script_[at_] & 0x80)) Do();
+    };
     game_.Form_Load();
     platform_.plainDraws = setup & 0x80;  // refills without arrows, so that games end
     hiScore_ = game_.record.hiScore;
-    StartGame();
+    level_ = game_.record.level;
   }
 
   RunResult Play() {
-    Check("load");
-    while (next_ < events_.size() && failure_.empty()) Do(events_[next_++]);
-    if (failure_.empty()) Close("close");
-    return {failure_, done_, nested_, platform_.sounds.size(), gameOvers_};
+    while (failure_.empty() && at_ + 4 <= script_.size()) Do();
+    if (failure_.empty()) Close();
+    return {failure_, events_, nested_, static_cast<std::size_t>(platform_.sounds), gameOvers_};
   }
 
  private:
-  void InsideYield() {
-    if (depth_ >= kMaxDepth) return;
-    while (failure_.empty() && next_ < events_.size() && events_[next_].inYield) Do(events_[next_++]);
-  }
-
-  void Do(const Event& e) {
-    ++done_;
-    nested_ += depth_ > 0;
-    ++depth_;
-    switch (e.type) {
-      case Event::Press: game_.sq_MouseDown(e.cell, e.button, e.shift, e.y); break;
-      case Event::Release: game_.sq_MouseUp(e.cell, e.button, e.shift, e.y); break;
-      case Event::Click:
-        game_.sq_MouseDown(e.cell, e.button, e.shift, e.y);
-        game_.sq_MouseUp(e.cell, e.button, e.shift, e.y);
+  void Do() {
+    const std::uint8_t* e = &script_[at_];
+    at_ += 4;
+    static constexpr int kButtons[] = {kLeftButton, kRightButton, kMiddleButton, kLeftButton};
+    int cell = e[1] % kCells, button = kButtons[e[2] % 4], shift = (e[2] >> 5) == 0 ? (e[2] >> 2) % 8 : 0;
+    double y = e[3] * 900.0 / 256 + ((e[3] & 1) ? 0.5 : 0.0);
+    ++events_;
+    nested_ += depth_++ > 0;
+    switch ((e[0] & 0x7f) % 10) {
+      case 0: game_.sq_MouseDown(cell, button, shift, y); break;
+      case 1: game_.sq_MouseUp(cell, button, shift, y); break;
+      case 2: game_.sq_MouseDown(cell, button, shift, y), game_.sq_MouseUp(cell, button, shift, y); break;
+      case 3: game_.Command1_Click(), level_ = game_.record.level, score_ = 0; break;
+      case 4: game_.HScrollLevel_Change(e[1] % 12); break;  // 0 and 11 lie off the bar
+      case 5:
+        platform_.answers = {static_cast<Answer>(e[1] % 3)};
+        e[1] % 2 ? game_.Label5_Click() : game_.LabelClr_Click();
         break;
-      case Event::NewGame: game_.Command1_Click(), StartGame(); break;
-      case Event::Scroll: game_.HScrollLevel_Change(e.value); break;
-      case Event::Clear:
-        platform_.answers = {static_cast<Answer>(e.value % 3)};
-        e.value < 6 ? game_.Label5_Click() : game_.LabelClr_Click();
-        break;
-      case Event::Tick: platform_.FireNext(platform_.now + 3000); break;
-      case Event::Wait: platform_.Advance(e.value); break;
-      case Event::Settle: platform_.RunUntilIdle(60000); break;
-      case Event::Close: Close(Describe(e)); break;
+      case 6: platform_.FireNext(platform_.now + 3000); break;
+      case 7: platform_.Advance(e[1] * 8); break;
+      case 8: platform_.Advance(60000); break;
+      case 9: Close(); break;
     }
     --depth_;
-    Check(Describe(e));
+    Check();
   }
 
-  void StartGame() {
-    level_ = game_.record.level;
-    score_ = game_.record.score;
-  }
-
-  void Close(const std::string& where) {
+  void Close() {
     game_.Form_Unload();
-    if (platform_.stored != game_.record.hiScore) Fail(where, "the high score was not saved");
+    Fail(platform_.stored != game_.record.hiScore, "the high score was not saved");
   }
 
-  void Fail(const std::string& where, const std::string& what) {
-    if (failure_.empty()) failure_ = "after event " + std::to_string(done_) + " (" + where + "): " + what;
+  void Fail(bool failed, const std::string& what) {
+    if (failed && failure_.empty()) failure_ = "event " + std::to_string(events_) + ": " + what;
   }
 
-  void Check(const std::string& where) {
+  // Every cell holds a kind and shows it, or its diamond while marked (a
+  // removed cell may still show what it had, a square under trial its old
+  // picture); the counters stay in range; the high score stays as stored
+  // until a score beats it, then only rises, or is cleared.
+  void Check() {
     const StateRecord& r = game_.record;
-    for (int k = 0; k < kCells; ++k)
-      if (std::string problem = CellProblem(k); !problem.empty())
-        return Fail(where, "cell " + std::to_string(k) + " " + problem);
-    if (r.erasers < 0 || r.erasers > 3) return Fail(where, "erasers " + std::to_string(r.erasers));
-    if (r.score < score_) return Fail(where, "the score fell to " + std::to_string(r.score));
-    if (r.level < level_ || r.combo < 0 || r.reactions < 0 || r.levelTxt < 1 || r.levelTxt > 10)
-      return Fail(where, "a counter out of its range");
-    // The stored text stays until a score beats it; then only higher scores, or a clear.
-    if (r.hiScore != hiScore_) {
-      std::int64_t value = HiScoreValue(r.hiScore);
-      bool record = r.hiScore == Decimal(value) && value <= r.score && value > HiScoreValue(hiScore_);
-      if (r.hiScore != "0" && !record) return Fail(where, "high score went from " + hiScore_ + " to " + r.hiScore);
-      hiScore_ = r.hiScore;
+    for (int k = 0; k < kCells; ++k) {
+      const Cell& c = game_.sq[static_cast<std::size_t>(k)];
+      bool shows = c.tag == Kind::Removed || game_.InTrial(k) || c.picture == Template(c.tag) ||
+                   (c.marked && MarkedTemplate(c.tag) == c.picture);
+      Fail(c.marked > 1 || c.tag == Kind::None || !shows, "cell " + std::to_string(k));
     }
+    Fail(r.erasers < 0 || r.erasers > 3 || r.score < score_ || r.level < level_ || r.combo < 0 || r.reactions < 0 ||
+             r.levelTxt < 1 || r.levelTxt > 10,
+         "a counter out of its range");
+    std::int64_t value = HiScoreValue(r.hiScore);
+    bool record = r.hiScore == Decimal(value) && value <= r.score && value > HiScoreValue(hiScore_);
+    Fail(r.hiScore != hiScore_ && r.hiScore != "0" && !record, "high score went from " + hiScore_ + " to " + r.hiScore);
+    hiScore_ = r.hiScore;
     score_ = r.score;
     gameOvers_ += r.gameOverShown && !gameOver_;
     gameOver_ = r.gameOverShown;
   }
 
-  // A square shows its kind, or its diamond while marked; a removed cell
-  // may still show what it had, and a square under trial its old picture.
-  std::string CellProblem(int k) const {
-    const Cell& cell = game_.sq[static_cast<std::size_t>(k)];
-    if (cell.marked > 1 || cell.tag == Kind::None) return "holds no kind, or flag " + std::to_string(cell.marked);
-    if (cell.tag == Kind::Removed || game_.InTrial(k) || cell.picture == Template(cell.tag)) return "";
-    if (cell.marked == 1 && MarkedTemplate(cell.tag) == cell.picture) return "";
-    return "holds \"" + std::string(KindText(cell.tag)) + "\" but shows " + std::string(PictureName(cell.picture));
-  }
-
+  std::span<const std::uint8_t> script_;
+  std::size_t at_ = 1, events_ = 0, nested_ = 0, gameOvers_ = 0;
   FakePlatform platform_;
   GameForm game_{platform_};
-  std::vector<Event> events_;
-  std::size_t next_ = 0, done_ = 0, nested_ = 0, gameOvers_ = 0;
   bool gameOver_ = false;
   int depth_ = 0;
   std::int64_t level_ = 0, score_ = 0;
@@ -131,41 +102,6 @@ class Run {
 
 }  // namespace
 
-std::vector<Event> DecodeEvents(std::span<const std::uint8_t> script) {
-  std::vector<Event> events;
-  for (std::size_t at = 1; at + 4 <= script.size(); at += 4) events.push_back(DecodeOne(script.subspan(at, 4)));
-  return events;
-}
-
-std::string Describe(const Event& e) {
-  static constexpr const char* kNames[] = {"press", "release", "click", "new game", "scroll",
-                                           "clear", "tick",    "wait",  "settle",   "close"};
-  std::ostringstream out;
-  out << (e.inYield ? "(in yield) " : "") << kNames[e.type];
-  if (e.type <= Event::Click) out << " cell " << e.cell << " button " << e.button << " shift " << e.shift << " y " << e.y;
-  if (e.type == Event::Scroll || e.type == Event::Clear || e.type == Event::Wait) out << " " << e.value;
-  return out.str();
-}
-
-RunResult RunScript(std::span<const std::uint8_t> script) {
-  return Run(script.empty() ? 0 : script[0], DecodeEvents(script)).Play();
-}
-
-// Drops ever smaller runs of whole events for as long as the script still fails.
-std::vector<std::uint8_t> Shrink(std::vector<std::uint8_t> script,
-                                 const std::function<bool(const std::vector<std::uint8_t>&)>& fails) {
-  for (std::size_t chunk = (script.size() / 8) * 4; chunk >= 4; chunk = chunk / 8 * 4) {
-    for (std::size_t at = 1; at + chunk <= script.size();) {
-      std::vector<std::uint8_t> smaller(script);
-      smaller.erase(smaller.begin() + static_cast<std::ptrdiff_t>(at),
-                    smaller.begin() + static_cast<std::ptrdiff_t>(at + chunk));
-      if (fails(smaller))
-        script = std::move(smaller);
-      else
-        at += chunk;
-    }
-  }
-  return script;
-}
+RunResult RunScript(std::span<const std::uint8_t> script) { return Run(script).Play(); }
 
 }  // namespace vexalon::testing

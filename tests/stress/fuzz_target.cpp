@@ -5,11 +5,8 @@
 #include "stress/event_script.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace vexalon::testing;
-  std::span<const std::uint8_t> script(data, size);
-  RunResult result = RunScript(script);
+  vexalon::testing::RunResult result = vexalon::testing::RunScript({data, size});
   if (result.failure.empty()) return 0;
   std::fprintf(stderr, "%s\n", result.failure.c_str());
-  for (const Event& event : DecodeEvents(script)) std::fprintf(stderr, "  %s\n", Describe(event).c_str());
   std::abort();
 }

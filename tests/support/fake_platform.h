@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
 #include <deque>
 #include <functional>
 #include <random>
@@ -19,44 +18,82 @@ class FakePlatform : public Platform {
   GameForm* game = nullptr;
   std::int64_t now = 0;  // ms
   std::string log;       // "<ms> <timer>" for every tick, "<ms> sound <n>" for every sound
-  std::vector<int> sounds;
   std::deque<float> randoms;  // scripted draws; then the generator's
   std::mt19937 generator{12345};
   bool plainDraws = false;  // draws in [0.9, 1): no arrow squares at any level
-  int seeds = 0, yields = 0;
+  int seeds = 0, yields = 0, sounds = 0;
   std::function<void()> onYield;
-  std::string stored = "0";
-  std::vector<std::string> writes;  // "<text> <how it changed: 0 none, 1 record, 2 cleared>"
-  std::deque<Answer> answers;  // Cancel once they run out
-  std::string prompt;
+  std::string stored = "0", prompt;
+  std::vector<std::string> writes;  // "<text> <0: nothing changed, 1: a record, 2: a clear>"
+  std::deque<Answer> answers;       // Cancel once they run out
 
-  void EnableTimer(Timer timer) override;
-  void DisableTimer(Timer timer) override { timers_[Index(timer)].enabled = false; }
-  void Yield() override;
-  void PlaySound(int n) override;
+  void EnableTimer(Timer t) override {
+    if (!Enabled(t)) timers_[I(t)] = {true, timers_[I(t)].running, now + IntervalMs(t), ++enables_};
+  }
+  void DisableTimer(Timer t) override { timers_[I(t)].enabled = false; }
+  bool Enabled(Timer t) const { return timers_[I(t)].enabled; }
+  void Yield() override {
+    ++yields;
+    if (onYield) onYield();
+  }
+  void PlaySound(int n) override {
+    ++sounds;
+    log += std::to_string(now) + " sound " + std::to_string(n) + "\n";
+  }
   void SeedRandomFromClock() override { ++seeds; }
-  float Random() override;
+  float Random() override {
+    float r = static_cast<float>(generator() >> 8) * 0x1p-24f;
+    if (randoms.empty()) return plainDraws ? 0.9f + r * 0.0999f : r;
+    r = randoms.front();
+    randoms.pop_front();
+    return r;
+  }
   std::string ReadHiScore() override { return stored; }
   void WriteHiScore(const std::string& text, HiScoreChange change) override {
     writes.push_back(text + " " + std::to_string(static_cast<int>(change)));
     if (change != HiScoreChange::None) stored = text;
   }
-  Answer Confirm(std::string_view text, std::string_view title) override;
+  Answer Confirm(std::string_view text, std::string_view title) override {
+    prompt = std::string(title) + ": " + std::string(text);
+    Answer answer = answers.empty() ? Answer::Cancel : answers.front();
+    if (!answers.empty()) answers.pop_front();
+    return answer;
+  }
 
-  bool Enabled(Timer timer) const { return timers_[Index(timer)].enabled; }
-  // Fires the earliest tick due by `limit`, moving the clock to it.
-  bool FireNext(std::int64_t limit);
-  void Advance(std::int64_t ms);
-  void RunUntilIdle(std::int64_t limitMs = 600000);
+  // Fires the earliest tick due by `limit`, ties in the order the timers
+  // were enabled; an enabled timer ticks every interval until disabled,
+  // never inside its own handler.
+  bool FireNext(std::int64_t limit) {
+    std::size_t next = kTimerCount;
+    for (std::size_t i = 0; i < kTimerCount; ++i) {
+      const TimerState& t = timers_[i];
+      if (t.enabled && !t.running && t.due <= limit && (next == kTimerCount || t.Key() < timers_[next].Key())) next = i;
+    }
+    if (next == kTimerCount) return false;
+    Timer timer = static_cast<Timer>(next);
+    now = std::max(now, timers_[next].due);
+    timers_[next].due = now + IntervalMs(timer);
+    timers_[next].running = true;
+    log += std::to_string(now) + " " + std::string(TimerName(timer)) + "\n";
+    game->OnTimer(timer);
+    timers_[next].running = false;
+    return true;
+  }
+  void Advance(std::int64_t ms) {
+    std::int64_t target = now + ms;
+    while (FireNext(target)) {
+    }
+    now = target;
+  }
 
  private:
-  // An enabled timer ticks every interval until disabled, never inside its own handler.
   struct TimerState {
     bool enabled = false, running = false;
     std::int64_t due = 0;
-    std::uint64_t order = 0;  // ties fire in the order the timers were enabled
+    std::uint64_t order = 0;
+    std::pair<std::int64_t, std::uint64_t> Key() const { return {due, order}; }
   };
-  static std::size_t Index(Timer timer) { return static_cast<std::size_t>(timer); }
+  static std::size_t I(Timer t) { return static_cast<std::size_t>(t); }
   std::array<TimerState, kTimerCount> timers_{};
   std::uint64_t enables_ = 0;
 };
