@@ -16,14 +16,14 @@ namespace vexalon::testing {
 class FakePlatform : public Platform {
  public:
   GameForm* game = nullptr;
-  std::int64_t now = 0;  // ms
-  std::string log;       // "<ms> <timer>" for every tick, "<ms> sound <n>" for every sound
+  std::int64_t now = 0;       // ms
+  std::string log;            // "<ms> <timer>" for every tick, "<ms> sound <n>" for every sound
   std::deque<float> randoms;  // scripted draws; then the generator's
   std::mt19937 generator{12345};
   bool plainDraws = false;  // draws in [0.9, 1): no arrow squares at any level
-  int seeds = 0, yields = 0, sounds = 0;
+  int yields = 0, sounds = 0;
   std::function<void()> onYield;
-  std::string stored = "0", prompt;
+  std::string stored = "0";
   std::vector<std::string> writes;  // "<text> <0: nothing changed, 1: a record, 2: a clear>"
   std::deque<Answer> answers;       // Cancel once they run out
 
@@ -40,21 +40,18 @@ class FakePlatform : public Platform {
     ++sounds;
     log += std::to_string(now) + " sound " + std::to_string(n) + "\n";
   }
-  void SeedRandomFromClock() override { ++seeds; }
+  void SeedRandomFromClock() override {}
   float Random() override {
-    float r = static_cast<float>(generator() >> 8) * 0x1p-24f;
-    if (randoms.empty()) return plainDraws ? 0.9f + r * 0.0999f : r;
-    r = randoms.front();
-    randoms.pop_front();
-    return r;
+    float r = randoms.empty() ? static_cast<float>(generator() >> 8) * 0x1p-24f : randoms.front();
+    if (!randoms.empty()) randoms.pop_front();
+    return plainDraws ? 0.9f + r * 0.0999f : r;
   }
   std::string ReadHiScore() override { return stored; }
   void WriteHiScore(const std::string& text, HiScoreChange change) override {
     writes.push_back(text + " " + std::to_string(static_cast<int>(change)));
     if (change != HiScoreChange::None) stored = text;
   }
-  Answer Confirm(std::string_view text, std::string_view title) override {
-    prompt = std::string(title) + ": " + std::string(text);
+  Answer Confirm(std::string_view, std::string_view) override {
     Answer answer = answers.empty() ? Answer::Cancel : answers.front();
     if (!answers.empty()) answers.pop_front();
     return answer;

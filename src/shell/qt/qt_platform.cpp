@@ -42,7 +42,7 @@ void QtPlatform::PlaySound(int n) {
 
 void QtPlatform::SeedRandomFromClock() { random_.SeedFromClock(); }
 
-float QtPlatform::Random() { return randomSource ? randomSource() : random_.Next(); }
+float QtPlatform::Random() { return random_.Next(); }
 
 std::string QtPlatform::ReadHiScore() { return settings_.ReadHiScore().toStdString(); }
 

@@ -45,8 +45,6 @@ class QtPlatform : public Platform {
 
   // Tests: runs inside every yield, before pending events.
   std::function<void()> onYield;
-  // Tests: a scripted source in place of the clock-seeded one.
-  std::function<float()> randomSource;
 
  private:
   QWidget& window_;
