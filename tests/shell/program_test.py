@@ -22,7 +22,7 @@ from Xlib.protocol import event  # noqa: E402
 def run(end, env=None, wait=1.0, codes=(0,), saves=True, file_size=resource.RLIM_INFINITY):
     with tempfile.TemporaryDirectory() as home:
         env = dict(os.environ, XDG_CONFIG_HOME=home, XDG_RUNTIME_DIR=home, PULSE_SERVER="unix:/nonexistent",
-                   **(env or {"QT_QPA_PLATFORM": "offscreen"}))
+                   DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent", **(env or {"QT_QPA_PLATFORM": "offscreen"}))
         game = subprocess.Popen([sys.argv[1]], env=env, stderr=subprocess.DEVNULL,
                                 preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (file_size, file_size)))
         time.sleep(wait)
@@ -61,6 +61,9 @@ results.append(("close request", run(close_request(display.Display(xenv["DISPLAY
 xvfb.send_signal(signal.SIGSTOP)
 results.append(("SIGTERM, stuck", run(lambda game: game.terminate(), xenv, 1, (0,), False)))
 xvfb.send_signal(signal.SIGCONT)
+# Qt ends the program with exit() from inside the event loop: what is still
+# allocated then is no leak of the game's.
+xenv["ASAN_OPTIONS"] = "detect_leaks=0"
 results.append(("X server gone", run(lambda game: xvfb.kill(), xenv, 2, (0, 1))))
 for name, problem in results:
     print("%-16s %s" % (name, problem or "ok"))
