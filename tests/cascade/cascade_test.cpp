@@ -49,24 +49,6 @@ TEST(Cascade, RemovalClearsFallsRefillsAndScansAgainOnItsTimers) {
 )");
 }
 
-// Upwards when more rows lie above the gaps than below, or as many; each
-// column keeps its order, and a square takes its mark along.
-TEST(Cascade, SquaresFallTowardsTheNearerEdge) {
-  std::vector<std::string> fall = Boards(R"(
-    0    0 0 0 0 0   0    0 0 0 0 0
-    R    1 1 1 1 1   2up* 1 1 1 1 1
-    2up* 2 2 2 2 2   4    2 2 2 2 2
-    R    3 3 3 3 3   0    3 3 3 3 3
-    4    4 4 4 4 R   R    4 4 4 4 1
-    0    0 0 0 0 1   R    0 0 0 0 R )");
-  Table table(fall[0]);
-  table.platform.EnableTimer(T::TimerMoveDown);
-  table.platform.Advance(200);
-  EXPECT_EQ(table.Board(), fall[1]);
-  EXPECT_EQ(std::to_string(table.platform.yields) + table.platform.log, "0200 TimerMoveDown\n");
-  EXPECT_TRUE(table.platform.Enabled(T::TimerFillUp));
-}
-
 TEST(Cascade, LevelAndComboFollowTheChainInPlayOnly) {
   // The level rises at the first cell cleared after more than 20 reactions.
   for (auto [reactions, inPlay, row0, after] : {std::tuple{20, true, "R R 2 0 1 2", "4 20"}, {21, true, "R R 2 0 1 2", "5 0"},

@@ -55,18 +55,9 @@ TEST(Squares, ReleasesStepArrowsAndTrialsTryWhatTheyCouldReach) {
   }
 }
 
-// Right, or left with Shift, Ctrl or Alt: alternate; left or middle: plain.
-// The half comes from the latest plain press, or with none yet from the release.
-TEST(Squares, ButtonsAndKeysChooseTheMode) {
-  for (auto [button, shift] : {std::pair{kLeftButton, 0}, {kMiddleButton, kShift | kCtrl}, {kRightButton, 0},
-                               {kRightButton, kAlt}, {kLeftButton, kShift}, {kLeftButton, kCtrl}, {kLeftButton, kAlt}}) {
-    bool plain = button != kRightButton && (button == kMiddleButton || shift == 0);
-    Table table = QuietWith("2updown");
-    Click(table.game, kFree, 800, button, shift);
-    EXPECT_EQ(table.game.record.clickedY + " " + table.At(kFree) + " " + std::to_string(table.platform.yields),
-              plain ? "800 1down 0" : " 2updown 4") << button << " " << shift;
-    EXPECT_EQ(table.platform.Enabled(Timer::WaitAfterClickTimer), plain);
-  }
+// The half of an up-and-down square comes from the latest plain press, or
+// with none yet from the release (which buttons are plain: the window's test).
+TEST(Squares, TheHalfComesFromTheLatestPlainPress) {
   Table table = QuietWith("2updown");
   table.game.sq_MouseUp(kFree, kLeftButton, 0, 800);
   table.game.sq_MouseDown(0, kLeftButton, 0, 100);

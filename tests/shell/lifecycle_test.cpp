@@ -39,25 +39,6 @@ TEST(Lifecycle, LoadAndNewGameStartTheSameFreshGame) {
   EXPECT_EQ(Text(played.game.record), "0 combo 0 shown erasers 0 level 1/1 hi 1230 new 1 reactions 0");
 }
 
-// The close says what this window did to the high score it loaded:
-// "0" nothing, "1" a record, "2" a clear (and maybe records after it).
-TEST(Lifecycle, HighScoreIsClearedAfterAskingAndSavedAtTheClose) {
-  for (auto [answer, shown, saved, afterRecord] :
-       {std::tuple{Answer::Yes, "0", "0 2", "900 2"}, {Answer::No, "777", "777 0", "900 1"}, {Answer::Cancel, "777", "777 0", "900 1"}}) {
-    for (bool record : {false, true}) {
-      Table table;
-      table.platform.stored = "777";
-      table.game.Form_Load();
-      table.platform.answers = {answer};
-      record ? table.game.LabelClr_Click() : table.game.Label5_Click();
-      EXPECT_EQ(table.game.record.hiScore, shown);
-      if (record) table.game.record.hiScore = "900";  // as a game over sets it
-      table.game.Form_Unload();
-      EXPECT_EQ(table.platform.writes.back(), record ? afterRecord : saved);
-    }
-  }
-}
-
 // Draws spread over [0, 1), and each deal's seed differs.
 TEST(Lifecycle, DrawsSpreadOverZeroToOne) {
   ClockRandom random, other;

@@ -7,7 +7,6 @@
 #include <functional>
 #include <random>
 #include <string>
-#include <vector>
 
 #include "shell/game_form.h"
 
@@ -24,7 +23,6 @@ class FakePlatform : public Platform {
   int yields = 0, sounds = 0;
   std::function<void()> onYield;
   std::string stored = "0";
-  std::vector<std::string> writes;  // "<text> <0: nothing changed, 1: a record, 2: a clear>"
   std::deque<Answer> answers;       // Cancel once they run out
 
   void EnableTimer(Timer t) override {
@@ -47,8 +45,8 @@ class FakePlatform : public Platform {
     return plainDraws ? 0.9f + r * 0.0999f : r;
   }
   std::string ReadHiScore() override { return stored; }
+  // What the store keeps: a change, or nothing when the window changed nothing.
   void WriteHiScore(const std::string& text, HiScoreChange change) override {
-    writes.push_back(text + " " + std::to_string(static_cast<int>(change)));
     if (change != HiScoreChange::None) stored = text;
   }
   Answer Confirm(std::string_view, std::string_view) override {
