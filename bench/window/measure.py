@@ -35,9 +35,8 @@ import tempfile
 import time
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "x11"))
-import xgame  # noqa: E402  (it finds Debian's python3-xlib for a python3 of its own)
-from Xlib import X, Xatom, error as xerror  # noqa: E402
+sys.path.append("/usr/lib/python3/dist-packages")  # Debian's python3-xlib for a python3 of its own
+from Xlib import X, Xatom, display as xdisplay, error as xerror  # noqa: E402
 from Xlib.ext import damage  # noqa: E402,F401  (loads the DAMAGE requests)
 
 SETTLE_S = 8.0      # after exec, before the idle window may start
@@ -53,11 +52,33 @@ def log(*words):
     print(*words, file=sys.stderr, flush=True)
 
 
-class XServer(xgame.XServer):
-    """The tests' private Xvfb, watched for new windows and their damage."""
+class XServer:
+    """A private Xvfb on a display number it picks itself, watched for new
+    windows and their damage."""
 
     def __init__(self):
-        super().__init__(1024, 768)
+        read_end, write_end = os.pipe()
+        self.proc = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        # A second at a time, so that a server that hangs before it names
+        # its display still meets the deadline.
+        number, deadline = b"", time.monotonic() + 15
+        while not number.endswith(b"\n"):
+            if time.monotonic() > deadline or self.proc.poll() is not None:
+                os.close(read_end)
+                self.stop()
+                raise RuntimeError("Xvfb did not start")
+            if select.select([read_end], [], [], 1)[0]:
+                chunk = os.read(read_end, 16)
+                if not chunk:
+                    break
+                number += chunk
+        os.close(read_end)
+        self.name = ":" + number.decode().strip()
+        self.dpy = xdisplay.Display(self.name)
+        self.root = self.dpy.screen().root
         # A window that dies at once takes its damage object with it; the
         # errors that can follow are of no interest.
         self.dpy.set_error_handler(lambda *error: None)
@@ -67,8 +88,23 @@ class XServer(xgame.XServer):
         self.dpy.damage_query_version()
         self.damage_event = self.dpy.extension_event.DamageNotify
         self.root.change_attributes(event_mask=X.SubstructureNotifyMask)
-        self.pid_atom = self.atoms["_NET_WM_PID"]
+        self.pid_atom = self.dpy.intern_atom("_NET_WM_PID")
         self.dpy.sync()
+
+    def stop(self):
+        if getattr(self, "dpy", None) is not None:
+            try:
+                self.dpy.close()
+            except Exception:
+                pass
+            self.dpy = None
+        if self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
 
 
 class SoundServer:
