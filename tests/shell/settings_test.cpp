@@ -36,7 +36,8 @@ class Settings : public ::testing::Test {
     struct stat link {}, target {};
     if (::lstat(Name(), &link) != 0) return "nothing";
     std::string shape = S_ISLNK(link.st_mode) ? "link to " : "";
-    if (::stat(Name(), &target) != 0 || !S_ISREG(target.st_mode))
+    if (::stat(Name(), &target) != 0) return shape + "nothing";
+    if (!S_ISREG(target.st_mode))
       return shape + (S_ISDIR(target.st_mode) ? "folder" : S_ISFIFO(target.st_mode) ? "fifo" : "device");
     QFile file(Path());
     return shape + (file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "unreadable");
