@@ -4,15 +4,16 @@
 # What building and playing needs.
 RUN_PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libqt6multimedia6 \
   fonts-liberation
-# What the tests need on top: GoogleTest, and an X server that python3-xlib
-# sends the real window's close request through.
-TEST_PACKAGES := libgtest-dev python3 python3-xlib xvfb
+# What the tests need on top: GoogleTest, an X server that python3-xlib
+# sends the real window's close request through, and the font the window's
+# reference pictures show on the New game button.
+TEST_PACKAGES := libgtest-dev python3 python3-xlib xvfb fonts-dejavu-core
 
 FUZZ_SECONDS ?= 600
 
 PREFIX ?= /usr/local
 
-.PHONY: run test sanitize fuzz bench measure install package screenshot build deps test-deps clean
+.PHONY: run test sanitize pictures fuzz bench measure install package screenshot build deps test-deps clean
 
 run: deps build
 	./build/release/vexalon
@@ -25,6 +26,12 @@ sanitize: test-deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 	ctest --preset sanitize
+
+# Remakes the window's reference pictures in tests/shell/pictures after an
+# intended change of its looks. Look at what changed before committing them.
+pictures: test-deps build
+	cd build/release/tests && VEXALON_REMAKE_PICTURES=1 ./window_test looks && \
+	  VEXALON_REMAKE_PICTURES=1 QT_SCALE_FACTOR=2 ./window_test looks
 
 # A long libFuzzer run over event scripts; the corpus grows in build/fuzz/corpus.
 fuzz: test-deps

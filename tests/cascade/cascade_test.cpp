@@ -49,6 +49,25 @@ TEST(Cascade, RemovalClearsFallsRefillsAndScansAgainOnItsTimers) {
 )");
 }
 
+// The squares close the gaps towards the nearer edge, every column the same
+// way and in its own order: down when fewer rows lie above the highest gap
+// than below the lowest, up otherwise, a tie too. Before and after each.
+TEST(Cascade, SquaresCloseTheGapsTowardsTheNearerEdge) {
+  std::vector<std::string> boards = Boards(R"(
+    0 1up    2 3     4 1234   R R     R R     R R      R 1 2   3 4 0   1 1 2   3 4 0
+    R 2      R 4down R 0      R 1up   R 3     R 1234   1 R 3up R 0 1   2 3 3up 0 0 1
+    1 R      3 R     R R      0 2     2 4down 4 0      2 3 R   0 1 R   3 0 1   2 1 3
+    R 3down  R 0     0 1      1 3down 3 0     0 1      R 0 1   2 R 3   4 1 0   4 2 2
+    2 4      4 1     2 2      2 4     4 1     2 2      3 1 R   4 2 R   R R R   1 3 R
+    3 0      0 2     3 3      3 0     0 2     3 3      4 R 0   1 3 2   R R R   R R R )");
+  for (std::size_t i = 0; i < boards.size(); i += 2) {
+    Table table(boards[i]);
+    table.game.TimerMoveDown_Timer();
+    EXPECT_EQ(table.Board(), boards[i + 1]);
+    EXPECT_TRUE(table.platform.Enabled(T::TimerFillUp));
+  }
+}
+
 TEST(Cascade, LevelAndComboFollowTheChainInPlayOnly) {
   // The level rises at the first cell cleared after more than 20 reactions.
   for (auto [reactions, inPlay, row0, after] : {std::tuple{20, true, "R R 2 0 1 2", "4 20"}, {21, true, "R R 2 0 1 2", "5 0"},
@@ -72,14 +91,18 @@ TEST(Cascade, LevelAndComboFollowTheChainInPlayOnly) {
     EXPECT_EQ(table.platform.Enabled(T::TimerHideCombo), shown && row0[0] != '3');
     EXPECT_GE(table.game.record.combo, combo);
   }
-  // New game stops the clearing, the fall and the refill, nothing else.
+  // New game stops the clearing, the fall and the refill, nothing else;
+  // clicked while a clearing yields, it stops the fall that clearing started.
   Table table(testing::kQuiet);
   table.game.HScrollLevel_Change(7);
   for (int t = 0; t < kTimerCount; ++t) table.platform.EnableTimer(static_cast<T>(t));
   table.game.Command1_Click();
-  std::string enabled;
-  for (int t = 0; t < kTimerCount; ++t) enabled += table.platform.Enabled(static_cast<T>(t)) ? "1" : "0";
-  EXPECT_EQ(enabled + " " + std::to_string(table.game.record.level), "1100011 7");
+  std::string enabled = std::to_string(table.game.record.level);
+  for (int t = 0; t < kTimerCount; ++t) enabled += table.platform.Enabled(T(t)) ? " " + std::string(TimerName(T(t))) : "";
+  EXPECT_EQ(enabled, "7 WaitAfterInitTimer WaitAfterClickTimer WaitAfterReactionsTimer TimerHideCombo");
+  table.platform.onYield = [&] { table.game.Command1_Click(); };
+  table.game.TimerClearSq_Timer();
+  EXPECT_FALSE(table.platform.Enabled(T::TimerMoveDown));
 }
 
 }  // namespace

@@ -91,6 +91,17 @@ TEST(CheckReactions, MarksEveryLineRewardsFullLinesAndScores) {
   }
 }
 
+// A marked square shows the diamond of its own colour, whatever its arrows;
+// the multi-colour square keeps its picture.
+TEST(Marking, AMarkedSquareShowsTheDiamondOfItsColour) {
+  for (std::string kind : testing::Tokens("0 1 2 3 4 0up 1up 2up 3up 1down 2down 3down 4down 1updown 2updown 3updown 1234")) {
+    Table table(testing::kQuiet);
+    SetSquare(table.at(0), *KindFromText(kind));
+    table.game.MarkAsRemoved2(0);
+    EXPECT_EQ(PictureName(table.at(0).picture), kind == "1234" ? "sq1234" : "tri" + kind.substr(0, 1) + "r");
+  }
+}
+
 // A quiet board without arrows ends the game; a higher score replaces the
 // high score's text, which counts as a number where it is one, else as 0.
 // Any arrow, gap or empty cell keeps the game going.

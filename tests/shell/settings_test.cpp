@@ -78,55 +78,63 @@ TEST_F(Settings, AWindowWritesOnlyWhatItChanged) {
 // Whatever stood in the way at the start, the game starts at once with 0
 // and never writes the file, even once a good one is there; a write that
 // fails part way (a full disk, a size limit) leaves the old file whole.
+struct Obstacle {
+  const char* name;
+  std::function<void()> lay;
+  const char* startsWith;
+  enum { Plain, NeedsRoot, NoDescriptorLeft, AsNobody, FullDisk } how = Plain;
+  bool goodFileBeforeTheClose = true;  // takes the obstacle's place
+};
+
 TEST_F(Settings, WhatCannotBeReadOrWrittenIsLeftAsItWas) {
   const char* good = "[General]\nHiScore=1\n";
   auto dir = [&] { QDir().mkpath(Path("Brantomel")); };
-  const std::tuple<const char*, std::function<void()>, const char*, char> cases[] = {
-      {"a folder", [&] { QDir().mkpath(Path()); }, "0", ' '},
-      {"a FIFO", [&] { dir(), ::mkfifo(Name(), 0644); }, "0", ' '},
-      {"a link to a FIFO", [&] { dir(), ::mkfifo(Name("fifo"), 0644), ::symlink(Name("fifo"), Name()); }, "0", ' '},
+  const Obstacle obstacles[] = {
+      {"a folder", [&] { QDir().mkpath(Path()); }, "0"},
+      {"a FIFO", [&] { dir(), ::mkfifo(Name(), 0644); }, "0"},
+      {"a link to a FIFO", [&] { dir(), ::mkfifo(Name("fifo"), 0644), ::symlink(Name("fifo"), Name()); }, "0"},
       // A device of the test's own, like /dev/null, so a fault cannot harm the machine's.
-      {"a link to a device", [&] { dir(), ::mknod(Name("null"), S_IFCHR | 0666, makedev(1, 3)), ::symlink(Name("null"), Name()); }, "0", 'r'},
-      {"a file whose reading fails (EIO)", [&] { dir(), ::symlink("/proc/self/mem", Name()); }, "0", ' '},
-      {"no descriptor left (EMFILE)", [&] { Lay(good); }, "0", 'f'},
-      {"a file where the folder should be", [&] { QFile(Path("Brantomel")).open(QIODevice::WriteOnly); }, "0", ' '},
-      {"an unreadable file", [&] { Lay(good), ::chmod(Name(), 0); }, "0", 'n'},
-      {"a read-only folder", [&] { Lay(good), ::chmod(Name("Brantomel"), 0555); }, "1", 'N'},
-      {"a full disk", [&] { Lay(good); }, "1", 's'}};
-  for (auto [name, lay, read, how] : cases) {
+      {"a link to a device", [&] { dir(), ::mknod(Name("null"), S_IFCHR | 0666, makedev(1, 3)), ::symlink(Name("null"), Name()); }, "0",
+       Obstacle::NeedsRoot},
+      {"a file whose reading fails (EIO)", [&] { dir(), ::symlink("/proc/self/mem", Name()); }, "0"},
+      {"no descriptor left (EMFILE)", [&] { Lay(good); }, "0", Obstacle::NoDescriptorLeft},
+      {"a file where the folder should be", [&] { QFile(Path("Brantomel")).open(QIODevice::WriteOnly); }, "0"},
+      {"an unreadable file", [&] { Lay(good), ::chmod(Name(), 0); }, "0", Obstacle::AsNobody},
+      {"a read-only folder", [&] { Lay(good), ::chmod(Name("Brantomel"), 0555); }, "1", Obstacle::AsNobody, false},
+      {"a full disk", [&] { Lay(good); }, "1", Obstacle::FullDisk, false}};
+  for (const Obstacle& o : obstacles) {
     ::chmod(Name("Brantomel"), 0777), QDir(Path("Brantomel")).removeRecursively(), QFile::remove(Path("Brantomel"));
-    lay();
-    if (how == 'r' && Shape() != "link to device") {
-      std::printf("skipped, as it needs root: %s\n", name);
+    o.lay();
+    if (o.how == Obstacle::NeedsRoot && Shape() != "link to device") {
+      std::printf("skipped, as it needs root: %s\n", o.name);
       continue;
     }
     std::string before = Shape();
-    bool swap = how != 'N' && how != 's';  // then a good file takes the obstacle's place before the close
     auto check = [&] {
       SettingsStore store(Path());
       rlimit limit{}, none{};
-      ::getrlimit(how == 's' ? RLIMIT_FSIZE : RLIMIT_NOFILE, &limit);
+      ::getrlimit(o.how == Obstacle::FullDisk ? RLIMIT_FSIZE : RLIMIT_NOFILE, &limit);
       none.rlim_max = limit.rlim_max;
-      if (how == 'f') ::setrlimit(RLIMIT_NOFILE, &none);
-      EXPECT_EQ(store.ReadHiScore(), read) << name;
+      if (o.how == Obstacle::NoDescriptorLeft) ::setrlimit(RLIMIT_NOFILE, &none);
+      EXPECT_EQ(store.ReadHiScore(), o.startsWith) << o.name;
       ::setrlimit(RLIMIT_NOFILE, &limit);
-      if (swap) ::unlink(Name()), ::rmdir(Name()), ::unlink(Name("Brantomel")), Lay(good);
+      if (o.goodFileBeforeTheClose) ::unlink(Name()), ::rmdir(Name()), ::unlink(Name("Brantomel")), Lay(good);
       std::signal(SIGXFSZ, SIG_IGN);
       none.rlim_cur = 8;  // a disk that takes the first few bytes only
-      if (how == 's') ::setrlimit(RLIMIT_FSIZE, &none);
-      EXPECT_FALSE(store.WriteHiScore("99", C::Record)) << name;
-      if (how == 's') ::setrlimit(RLIMIT_FSIZE, &limit);
+      if (o.how == Obstacle::FullDisk) ::setrlimit(RLIMIT_FSIZE, &none);
+      EXPECT_FALSE(store.WriteHiScore("99", C::Record)) << o.name;
+      if (o.how == Obstacle::FullDisk) ::setrlimit(RLIMIT_FSIZE, &limit);
     };
-    if ((how == 'n' || how == 'N') && ::geteuid() == 0) {  // permissions mean nothing to root
+    if (o.how == Obstacle::AsNobody && ::geteuid() == 0) {  // permissions mean nothing to root
       pid_t child = ::fork();
       if (child == 0) ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 ? (check(), HasFailure()) : 2);
       int status = -1;
       ::waitpid(child, &status, 0);
-      EXPECT_EQ(status, 0) << name;
+      EXPECT_EQ(status, 0) << o.name;
     } else {
       check();
     }
-    EXPECT_EQ(Shape(), swap ? good : before) << name;
+    EXPECT_EQ(Shape(), o.goodFileBeforeTheClose ? good : before) << o.name;
   }
   // A link to a regular file is followed, and kept.
   ::chmod(Name("Brantomel"), 0777), QDir(Path("Brantomel")).removeRecursively(), QFile::remove(Path("Brantomel"));

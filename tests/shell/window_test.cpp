@@ -1,9 +1,10 @@
-// The real window on Qt's offscreen platform, driven with real Qt events.
+// The real window on Qt's offscreen platform, driven with real Qt events,
+// and what it painted compared with reference pictures.
 #include <QApplication>
-#include <QFontInfo>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -29,6 +30,8 @@ class WindowTest : public QObject {
   }
   GameForm& Game() { return window_->Game(); }
   QtPlatform& Platform() { return window_->Platform(); }
+  QScrollBar* Bar() { return window_->findChild<QScrollBar*>("HScrollLevel"); }
+  QPushButton* NewGame() { return window_->findChild<QPushButton*>("Command1"); }
   void Click(QWidget* widget, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseClick(widget, button); }
   void Click(const char* label) { Click(window_->findChild<QLabel*>(label)); }
 
@@ -41,7 +44,59 @@ class WindowTest : public QObject {
     Platform().DisableTimer(Timer::WaitAfterInitTimer);
     testing::SetBoard(Game(), arrows ? testing::kQuiet : "0 1 2 0 1 2 1 2 0 1 2 0 2 0 1 2 0 1 0 1 2 0 1 2 1 2 0 1 2 0 2 0 1 2 0 1");
     window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    window_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  }
+
+  // What the window shows once pending repaints have run: at ratio 1 what
+  // it really painted; at ratio 2 the offscreen platform keeps only a
+  // quarter of that, so the window paints itself afresh.
+  QImage Painted() {
+    QCoreApplication::processEvents();
+    QPixmap shown = window_->devicePixelRatio() == 1 ? window_->screen()->grabWindow(window_->winId()) : window_->grab();
+    return shown.toImage().convertToFormat(QImage::Format_RGB32);
+  }
+
+  // Every cell painted with the picture the game holds for its square.
+  void PaintedFollowsTheGame() {
+    QImage painted = Painted();
+    for (int k = 0; k < kCells; ++k)
+      QVERIFY2(painted.copy(window_->Cell(k)->geometry()) == PicturePixmap(Game().sq[k].picture, 1).toImage().convertToFormat(painted.format()),
+               qPrintable(QString("cell %1 does not show %2").arg(k).arg(PictureName(Game().sq[k].picture).data())));
+  }
+
+  // The window against its reference picture. Anti-aliasing blends the
+  // pixels along an edge with the colours on either side, and the raster
+  // engine's code paths for different processors may round that blend a
+  // level or two apart. So a pixel may differ only where the reference has
+  // an edge (a neighbour of another colour), by at most 4 levels a channel:
+  // a cell left unpainted, a moved edge or a changed colour shows.
+  void CompareWithPicture(const QString& state) {
+    QImage actual = Painted();
+    QString name = QString("%1-ratio%2").arg(state).arg(window_->devicePixelRatio());
+    QString reference = QStringLiteral(VEXALON_PICTURES "/") + name + ".png";
+    if (qEnvironmentVariableIsSet("VEXALON_REMAKE_PICTURES")) {
+      QVERIFY(actual.save(reference));
+      return;
+    }
+    QImage expected = QImage(reference).convertToFormat(actual.format()), difference = expected;
+    int wrong = expected.size() == actual.size() ? 0 : -1;
+    for (int y = 0; y < expected.height() && wrong >= 0; ++y) {
+      for (int x = 0; x < expected.width(); ++x) {
+        QRgb a = actual.pixel(x, y), e = expected.pixel(x, y);
+        int levels = std::max({std::abs(qRed(a) - qRed(e)), std::abs(qGreen(a) - qGreen(e)), std::abs(qBlue(a) - qBlue(e))});
+        bool edge = false;
+        for (int d = 0; d < 9; ++d) edge |= expected.valid(x + d % 3 - 1, y + d / 3 - 1) && expected.pixel(x + d % 3 - 1, y + d / 3 - 1) != e;
+        bool allowed = levels == 0 || (edge && levels <= 4);
+        difference.setPixel(x, y, allowed ? qRgb(qGray(e) / 3, qGray(e) / 3, qGray(e) / 3) : qRgb(255, 0, 0));
+        wrong += !allowed;
+      }
+    }
+    if (wrong == 0) return;
+    QString shown = QDir::current().filePath(name + ".actual.png"), marked = QDir::current().filePath(name + ".difference.png");
+    actual.save(shown), difference.save(marked);
+    QFAIL(qPrintable(QString("%1 pixels differ from %2 (in red in %3); the window painted %4. The pictures depend on the "
+                             "fonts and Qt packages: see the README.").arg(wrong).arg(reference, marked, shown)));
   }
 
   // Answers the clear prompt once it is open, by Escape for Cancel.
@@ -59,54 +114,43 @@ class WindowTest : public QObject {
  private slots:
   void cleanup() { window_.reset(); }
 
-  // The window, the cells and every label: text, place, colour, alignment
-  // (1 left, 2 right, 4 centre, all at the top), font pixels, weight and
-  // family, on black, as plain text, and whether shown at the start.
-  void layout() {
+  // The window in play and at the end of a game, at this screen's device
+  // pixel ratio (the suite runs it at 1 and 2): between them every picture
+  // a square can show, "Combo x" and "Game Over" each shown while the other
+  // is hidden, and the difficulty bar with and without the keyboard. What a
+  // picture cannot show: a fixed window with a close box only, its title
+  // and icon, and labels that show a stored text as it is.
+  void looks() {
     Open("<b>9</b>");
     QCOMPARE(window_->windowTitle() + QString(" %1x%2").arg(window_->width()).arg(window_->height()), "Vexalon - by Oskel 557x417");
     QCOMPARE(window_->minimumSize(), window_->maximumSize());
     QCOMPARE(window_->windowFlags() & (Qt::CustomizeWindowHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
              Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
-    QCOMPARE(window_->windowIcon().pixmap(64).toImage().pixelColor(19, 32).name(), "#31ad00");  // the green up-and-down
-    for (int k : {0, 5, 30, 35}) QCOMPARE(window_->Cell(k)->geometry(), QRect(32 + 64 * (k % 6), 24 + 64 * (k / 6), 60, 60));
-    QCOMPARE(window_->childAt(410, 30), window_->Cell(5));  // beneath the title's corner
-    const char* labels[] = {"Label4 Vexalon 408,16 161x25 #00c000 4 17 bold narrow shown",
-                            "Label5 PROTOTYPE 436,40 105x25 #00c000 4 17 bold narrow shown",
-                            "LableGame Game by Oskel 424,64 129x25 #00c000 4 15 narrow shown",
-                            "Label2 Level 448,96 57x17 #ffffff 2 16 narrow shown",
-                            "LabelLevel 1 448,120 57x17 #ffffff 2 16 sans shown",
-                            "Label3 Score 448,152 57x17 #ffffff 2 16 narrow shown",
-                            "LabelScore 0 448,176 57x17 #ffffff 2 16 sans shown",
-                            "Hiscore Hiscore 448,208 57x17 #ffffff 2 16 narrow shown",
-                            "LabelClr [Clear] 513,211 33x17 #c0c0c0 1 11 narrow shown",
-                            "LabelHiScore <b>9</b> 448,232 57x17 #ffffff 2 16 sans shown",
-                            "LabelComboT Combo x 448,256 65x17 #ffff00 1 16 bold narrow",
-                            "LabelCombo 0 504,256 25x17 #ffff00 2 16 bold narrow",
-                            "LabelRemoves1 Erasers: 456,280 65x17 #ffffff 1 16 narrow shown",
-                            "LabelRemoves 0 512,280 9x17 #ffffff 2 16 narrow shown",
-                            "Label1 Difficulty: 456,365 57x17 #c0c0c0 1 16 narrow shown",
-                            "LevelTxt 1 510,365 14x17 #ffffff 2 16 narrow shown",
-                            "LabelGameOver Game Over 136,192 177x41 #ffffff 4 32 sans"};
-    for (QString expected : labels) {
-      auto* l = window_->findChild<QLabel*>(expected.section(' ', 0, 0));
-      QFontInfo f(l->font());
-      QString family = f.family() == "Liberation Sans Narrow" ? " narrow" : f.family() == "Liberation Sans" ? " sans" : " ?";
-      QCOMPARE(QString("%1 %2 %3,%4 %5x%6 %7 %8 %9").arg(l->objectName(), l->text()).arg(l->x()).arg(l->y()).arg(l->width())
-                   .arg(l->height()).arg(l->palette().color(QPalette::WindowText).name()).arg(int(l->alignment() ^ Qt::AlignTop))
-                   .arg(f.pixelSize()) + (f.bold() ? " bold" : "") + family + (l->isVisible() ? " shown" : ""), expected);
-      QVERIFY(l->palette().color(QPalette::Window) == Qt::black && l->autoFillBackground() && l->textFormat() == Qt::PlainText);
-    }
-    auto* bar = window_->findChild<QScrollBar*>("HScrollLevel");
-    auto* button = window_->findChild<QPushButton*>("Command1");
-    QCOMPARE(QString("%1 %2,%3 %4-%5 %6 %7 %8").arg(button->text()).arg(button->x()).arg(button->y()).arg(bar->minimum())
-                 .arg(bar->maximum()).arg(bar->value()).arg(bar->singleStep()).arg(bar->pageStep()), "New game 448,320 1-10 1 1 1");
-    QCOMPARE(button->size() + bar->size() + QSize(bar->x(), bar->y()), QSize(80 + 80 + 448, 33 + 17 + 387));
+    QCOMPARE(window_->windowIcon().pixmap({64, 64}, 1.0).toImage().pixelColor(19, 32).name(), "#31ad00");  // the green up-and-down
+    QCOMPARE(Text("LabelHiScore"), "<b>9</b>");
+    QCOMPARE(window_->childAt(410, 30), window_->Cell(5));  // the title lies beneath the board
+    testing::SetBoard(Game(), "0 1 2 0 1 2  1 2 0 1 2 0  2 0 1 2 0 1  0 1 2 0 1 2  1 2 0 1 2 0  2 0 1 2 0 1");
+    Game().record = {.score = 310, .combo = 1, .comboShown = false, .erasers = 3, .level = 12, .levelTxt = 10,
+                     .hiScore = "310", .newGame = false, .reactions = 0, .clickedY = "", .gameOverShown = true};
+    window_->Sync();
+    CompareWithPicture("game-over");  // as a mouse player sees it: no keyboard yet
+    testing::SetBoard(Game(), R"(0     1     2       3       4       1234
+                                 0up   1up   2up     3up     1down   2down
+                                 3down 4down 1updown 2updown 3updown R
+                                 0*    1*    2*      3*      4*      0
+                                 1     2     0       1       2       0
+                                 2     0     1       2       0       1)");
+    Game().record = {.score = 123, .combo = 5, .comboShown = true, .erasers = 2, .level = 4, .levelTxt = 9,
+                     .hiScore = "80", .newGame = false, .reactions = 7, .clickedY = "", .gameOverShown = false};
+    window_->Sync();
+    QTest::keyClick(NewGame(), Qt::Key_Tab);  // the difficulty bar takes the keyboard
+    CompareWithPicture("in-play");
   }
 
   // The half of an up-and-down square comes from the press's height; the
   // right button, or the left with Shift, Ctrl or Alt, tries kinds instead.
-  // Every widget shows the game after each handler.
+  // The window paints what the game holds after each handler, the timers'
+  // too.
   void mouse() {
     Open();
     const std::tuple<Qt::MouseButton, Qt::KeyboardModifiers, QPoint, const char*> clicks[] = {
@@ -118,19 +162,14 @@ class WindowTest : public QObject {
       Game().sq[14] = {Kind::k2updown, Picture::sq2updown};
       QTest::mouseClick(window_->Cell(14), button, modifiers, at);
       QCOMPARE(KindText(Game().sq[14].tag).data() + (" " + Text("LabelScore")), after);
-      QCOMPARE(window_->Cell(14)->Shown(), Template(Game().sq[14].tag));
+      PaintedFollowsTheGame();
     }
     Game().record.erasers = 2;
     Game().record.comboShown = true;
     Click(window_->Cell(35));  // spends an eraser, hides the combo
     QCOMPARE(Text("LabelRemoves") + " " + Text("LabelCombo"), "1 (hidden)");
-    Game().record = {.score = 123, .combo = 5, .comboShown = true, .erasers = 2, .level = 4, .levelTxt = 9,
-                     .hiScore = "80", .newGame = false, .reactions = 7, .clickedY = "", .gameOverShown = true};
-    window_->Sync();
-    QStringList texts;
-    for (const char* name : {"LabelScore", "LabelCombo", "LabelComboT", "LabelRemoves", "LabelLevel", "LevelTxt", "LabelHiScore", "LabelGameOver"})
-      texts << Text(name);
-    QCOMPARE(texts.join(' '), "123 5 Combo x 2 4 9 80 Game Over");
+    QTest::qWait(1200);  // cleared, closed up, refilled
+    PaintedFollowsTheGame();
   }
 
   // Sound 101 for a reaction's removal, 102 for an eraser's, whole and at
@@ -194,17 +233,13 @@ class WindowTest : public QObject {
   // Tab goes from New game to the difficulty bar, whose keys choose 1 to 10.
   void difficultyTakesTheKeyboard() {
     Open();
-    auto* bar = window_->findChild<QScrollBar*>("HScrollLevel");
-    window_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
-    window_->findChild<QPushButton*>("Command1")->setFocus();
-    QImage unfocused = bar->grab().toImage();
+    NewGame()->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QVERIFY(QApplication::focusWidget() == bar && bar->grab().toImage() != unfocused);  // with the focus mark
+    QCOMPARE(QApplication::focusWidget(), Bar());
     QStringList shown;
     for (Qt::Key key : {Qt::Key_Right, Qt::Key_End, Qt::Key_Left, Qt::Key_Home, Qt::Key_PageUp})
-      QTest::keyClick(bar, key), shown << Text("LevelTxt");
-    QCOMPARE(shown.join(' ') + (bar->contextMenuPolicy() == Qt::NoContextMenu ? "" : " (menu)"), "2 10 9 1 2");
+      QTest::keyClick(Bar(), key), shown << Text("LevelTxt");
+    QCOMPARE(shown.join(' ') + (Bar()->contextMenuPolicy() == Qt::NoContextMenu ? "" : " (menu)"), "2 10 9 1 2");
   }
 
   // Closed while a step yields: the step finishes, no timer runs or starts
@@ -228,23 +263,6 @@ class WindowTest : public QObject {
     QVERIFY(Platform().IsShutDown() && !window_->isVisible() && Text("LabelHiScore") == "555");
   }
 
-  // Outlines in the digit's colours, 24 + 4 x digit across; arrows beyond
-  // the edge; a diamond for a marked square; nested bands for the
-  // multi-colour; drawn crisp at twice the density.
-  void pictures() {
-    const std::tuple<Picture, QPoint, const char*> samples[] = {
-        {Picture::sq0, {20, 30}, "#ce84ce"},     {Picture::sq1, {18, 30}, "#31ad00"},  {Picture::sq2, {16, 30}, "#ffff00"},
-        {Picture::sq2, {14, 30}, "#ff5200"},     {Picture::sq3, {14, 30}, "#ff0000"},  {Picture::sq4, {12, 30}, "#4210ff"},
-        {Picture::sq4, {30, 30}, "#000000"},     {Picture::sq0up, {30, 15}, "#ce84ce"}, {Picture::sq0up, {30, 44}, "#000000"},
-        {Picture::sq3down, {30, 49}, "#ff0000"}, {Picture::sq3down, {30, 10}, "#000000"},
-        {Picture::sq2updown, {30, 11}, "#ffff00"}, {Picture::sq2updown, {30, 48}, "#ffff00"},
-        {Picture::tri1r, {18, 30}, "#000000"},   {Picture::tri1r, {13, 30}, "#31ad00"}, {Picture::sq1234, {40, 30}, "#ce84ce"},
-        {Picture::sq1234, {42, 30}, "#31ad00"},  {Picture::sq1234, {44, 30}, "#ffff00"}, {Picture::sq1234, {46, 30}, "#ff0000"},
-        {Picture::sq1234, {48, 30}, "#4210ff"},  {Picture::sq1234, {30, 30}, "#000000"}};
-    for (auto [picture, at, colour] : samples)
-      QCOMPARE(PictureName(picture).data() + (" " + PicturePixmap(picture, 2.0).toImage().pixelColor(at * 2).name()),
-               PictureName(picture).data() + (" " + QString(colour)));
-  }
 };
 
 int main(int argc, char* argv[]) {
