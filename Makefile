@@ -5,9 +5,10 @@
 RUN_PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libqt6multimedia6 \
   fonts-liberation
 # What the tests need on top: GoogleTest, an X server that python3-xlib
-# sends the real window's close request through, and the font the window's
-# reference pictures show on the New game button.
-TEST_PACKAGES := libgtest-dev python3 python3-xlib xvfb fonts-dejavu-core
+# sends the real window's close request and key presses through, the font
+# the window's reference pictures show on the New game button, and the
+# accessibility bus with the client library screen readers use.
+TEST_PACKAGES := libgtest-dev python3 python3-xlib xvfb fonts-dejavu-core python3-pyatspi at-spi2-core dbus-x11
 
 FUZZ_SECONDS ?= 600
 
@@ -61,7 +62,7 @@ install: deps build
 # A Debian package in build/release, checked with its validators:
 #   sudo apt-get install ./build/release/vexalon_*.deb
 package: deps build
-	@scripts/install-deps dpkg-dev file desktop-file-utils appstream
+	@scripts/install-deps dpkg-dev file desktop-file-utils appstream weston qt6-wayland
 	cd build/release && cpack -G DEB
 	scripts/check-package build/release/vexalon_*.deb
 

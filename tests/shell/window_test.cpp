@@ -1,5 +1,6 @@
 // The real window on Qt's offscreen platform, driven with real Qt events,
 // and what it painted compared with reference pictures.
+#include <QAccessible>
 #include <QApplication>
 #include <QLibrary>
 #include <QMessageBox>
@@ -64,6 +65,9 @@ class WindowTest : public QObject {
       QVERIFY2(painted.copy(window_->Cell(k)->geometry()) == PicturePixmap(Game().sq[k].picture, 1).toImage().convertToFormat(painted.format()),
                qPrintable(QString("cell %1 does not show %2").arg(k).arg(PictureName(Game().sq[k].picture).data())));
   }
+
+  // The painted pixel in the gap just left of a cell.
+  QRgb Gap(int k) { return Painted().pixel(window_->Cell(k)->x() - 1, window_->Cell(k)->y() + 30); }
 
   // The window against its reference picture. Anti-aliasing blends the
   // pixels along an edge with the colours on either side, and the raster
@@ -163,6 +167,7 @@ class WindowTest : public QObject {
       QTest::mouseClick(window_->Cell(14), button, modifiers, at);
       QCOMPARE(KindText(Game().sq[14].tag).data() + (" " + Text("LabelScore")), after);
       PaintedFollowsTheGame();
+      QCOMPARE(Gap(14), qRgb(0, 0, 0));  // the keyboard stays where it was
     }
     Game().record.erasers = 2;
     Game().record.comboShown = true;
@@ -212,11 +217,21 @@ class WindowTest : public QObject {
     QVERIFY(Platform().RemainingMs(Timer::WaitAfterInitTimer) <= 700 && Platform().RemainingMs(Timer::WaitAfterInitTimer) > 600);
   }
 
-  // Nothing of the game runs behind the clear prompt: the scan it held ends
-  // the game after the answer, and beats the cleared high score.
+  // "[Clear]" is a button: a click, or Space or Enter on it, asks; a press
+  // dragged off it does not. Nothing of the game runs behind the prompt: the
+  // scan it held ends the game after the answer, and beats the cleared
+  // high score.
   void clearPromptAsksAndHoldsTheGame() {
     Open("100", false);
     Game().record.score = 500;
+    auto* clear = window_->findChild<QLabel*>("LabelClr");
+    bool asked = false;
+    QTimer::singleShot(0, [&] { asked = QApplication::activeModalWidget() && QApplication::activeModalWidget()->close(); });
+    QTest::mousePress(clear, Qt::LeftButton);
+    QTest::mouseRelease(clear, Qt::LeftButton, {}, {-5, 8});
+    QTest::qWait(1);
+    QVERIFY(!asked);
+    for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) Answer(QMessageBox::No), QTest::keyClick(clear, key);
     Answer(QMessageBox::Cancel);
     Click("LabelClr");
     Platform().EnableTimer(Timer::WaitAfterClickTimer);
@@ -230,16 +245,51 @@ class WindowTest : public QObject {
     QTRY_COMPARE_WITH_TIMEOUT(Text("LabelHiScore") + " " + Text("LabelGameOver"), "500 Game Over", 2000);
   }
 
-  // Tab goes from New game to the difficulty bar, whose keys choose 1 to 10.
-  void difficultyTakesTheKeyboard() {
+  // The keyboard alone. From New game, Tab goes to the difficulty bar (its
+  // keys choose 1 to 10), "[Clear]", the board and round again, Shift+Tab
+  // back; on the board the arrow keys move the cursor up to the edges,
+  // ringed in the gap around its picture. Space, Enter and Page Up act as
+  // the left button on its upper half, Page Down on its lower half; with
+  // Shift, Ctrl or Alt, or as the Menu key, they try kinds. Auto-repeat
+  // does nothing. F2 starts a new game, as Ctrl+N does.
+  void keyboard() {
     Open();
-    NewGame()->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), Bar());
-    QStringList shown;
-    for (Qt::Key key : {Qt::Key_Right, Qt::Key_End, Qt::Key_Left, Qt::Key_Home, Qt::Key_PageUp})
-      QTest::keyClick(Bar(), key), shown << Text("LevelTxt");
-    QCOMPARE(shown.join(' ') + (Bar()->contextMenuPolicy() == Qt::NoContextMenu ? "" : " (menu)"), "2 10 9 1 2");
+    QStringList seen;
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_End, Qt::Key_Left, Qt::Key_Home, Qt::Key_PageUp, Qt::Key_Tab, Qt::Key_Tab,
+                        Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down, Qt::Key_Down,
+                        Qt::Key_Right, Qt::Key_Right}) {
+      QTest::keyClick(QApplication::focusWidget(), key);
+      seen << (QApplication::focusWidget() == Bar() ? Text("LevelTxt") : QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(seen.join(' '), "1 2 10 9 1 2 LabelClr sq0 Command1 sq0 LabelClr sq0 sq0 sq0 sq6 sq12 sq13 sq14");
+    QString tried;
+    Platform().onYield = [&] { tried += QString(" ") + KindText(Game().sq[14].tag).data(); };
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*> keys[] = {
+        {Qt::Key_Space, {}, "3up 1"}, {Qt::Key_Return, {}, "3up 2"}, {Qt::Key_Enter, Qt::KeypadModifier, "3up 3"},
+        {Qt::Key_PageUp, {}, "3up 4"}, {Qt::Key_PageDown, {}, "1down 5"}, {Qt::Key_Space, Qt::ShiftModifier, "2updown 5 3up 1down 4 0"},
+        {Qt::Key_Return, Qt::ControlModifier, "2updown 5 3up 1down 4 0"}, {Qt::Key_PageDown, Qt::AltModifier, "2updown 5 3up 1down 4 0"},
+        {Qt::Key_Menu, {}, "2updown 5 3up 1down 4 0"}};
+    for (auto [key, modifiers, after] : keys) {
+      Game().sq[14] = {Kind::k2updown, Picture::sq2updown};
+      tried.clear();
+      QTest::keyClick(window_->Cell(14), key, modifiers);
+      QCOMPARE(KindText(Game().sq[14].tag).data() + (" " + Text("LabelScore")) + tried, after);
+      PaintedFollowsTheGame();
+      QCOMPARE(Gap(14), qRgb(255, 255, 255));  // the cursor's ring
+    }
+    tried.clear();
+    for (Qt::Key key : {Qt::Key_Menu, Qt::Key_Space}) {  // held: the auto-repeat's releases and presses between
+      QTest::keyPress(window_->Cell(14), key);
+      for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+        QKeyEvent repeat(type, key, {}, {}, true);
+        QApplication::sendEvent(window_->Cell(14), &repeat);
+      }
+      tried += QString(" ") + KindText(Game().sq[14].tag).data();
+      QTest::keyRelease(window_->Cell(14), key);
+    }
+    QCOMPARE(KindText(Game().sq[14].tag).data() + (" " + Text("LabelScore")) + tried, "3up 6 3up 1down 4 0 2updown 2updown");
+    QTest::keyClick(window_.get(), Qt::Key_F2);
+    QCOMPARE(Text("LabelScore"), "0");
   }
 
   // Closed while a step yields: the step finishes, no timer runs or starts

@@ -1,9 +1,12 @@
 #include "shell/qt/game_window.h"
 
+#include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
@@ -11,10 +14,27 @@
 
 namespace vexalon {
 
-// A label that answers a left click, as the two that clear the high score do.
+namespace {
+
+// The style's focus mark over a widget that has the keyboard.
+void PaintFocusMark(QWidget& widget) {
+  if (!widget.hasFocus()) return;
+  QStylePainter painter(&widget);
+  QStyleOptionFocusRect option;
+  option.initFrom(&widget);
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+}  // namespace
+
+// A label that answers a left click, as the two that clear the high score
+// do. "[Clear]" also takes the keyboard: a press and release of Space or
+// Enter on it is a click.
 class ClickableLabel : public QLabel {
  public:
-  using QLabel::QLabel;
+  explicit ClickableLabel(QWidget* parent, bool takesKeyboard = false) : QLabel(parent) {
+    if (takesKeyboard) setFocusPolicy(Qt::TabFocus);
+  }
   std::function<void()> onClick;
 
  protected:
@@ -22,6 +42,25 @@ class ClickableLabel : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick) onClick();
   }
+  void keyPressEvent(QKeyEvent* event) override {
+    if (!IsClickKey(event->key())) return QLabel::keyPressEvent(event);
+    if (!event->isAutoRepeat()) heldKey_ = event->key();
+  }
+  // On the release, so that a held key cannot answer the prompt it opens.
+  void keyReleaseEvent(QKeyEvent* event) override {
+    if (!IsClickKey(event->key())) return QLabel::keyReleaseEvent(event);
+    if (event->isAutoRepeat() || heldKey_ != event->key()) return;
+    heldKey_ = 0;
+    if (onClick) onClick();
+  }
+  void paintEvent(QPaintEvent* event) override {
+    QLabel::paintEvent(event);
+    PaintFocusMark(*this);
+  }
+
+ private:
+  static bool IsClickKey(int key) { return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter; }
+  int heldKey_ = 0;
 };
 
 // The difficulty bar takes the keyboard (arrows, Page Up and Down, Home,
@@ -33,15 +72,35 @@ class LevelBar : public QScrollBar {
  protected:
   void paintEvent(QPaintEvent* event) override {
     QScrollBar::paintEvent(event);
-    if (!hasFocus()) return;
-    QStylePainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    PaintFocusMark(*this);
   }
 };
 
 namespace {
+
+// A square or "[Clear]" as a screen reader sees it: a push button that can
+// take the keyboard, whose press is a click.
+class ButtonAccessible : public QAccessibleWidget {
+ public:
+  ButtonAccessible(QWidget* widget, std::function<void()> press)
+      : QAccessibleWidget(widget, QAccessible::Button), press_(std::move(press)) {}
+  QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
+  void doAction(const QString& action) override {
+    if (action != pressAction()) return QAccessibleWidget::doAction(action);
+    // Once the reader's call has returned: a click may open the prompt or yield.
+    QMetaObject::invokeMethod(widget(), press_, Qt::QueuedConnection);
+  }
+
+ private:
+  std::function<void()> press_;
+};
+
+QAccessibleInterface* GameAccessible(const QString&, QObject* object) {
+  if (auto* cell = dynamic_cast<SquareCell*>(object)) return new ButtonAccessible(cell, [cell] { cell->Click(); });
+  auto* label = dynamic_cast<ClickableLabel*>(object);
+  if (label && label->focusPolicy() != Qt::NoFocus) return new ButtonAccessible(label, [label] { label->onClick(); });
+  return nullptr;
+}
 
 // "Arial Narrow" is Liberation Sans Narrow on Linux; sizes are in pixels
 // so the panel keeps its layout whatever the screen's dots per inch.
@@ -69,8 +128,11 @@ const QColor kGround(0, 0, 0);           // button text and menu text: the label
 constexpr int kCellSize = 60;
 constexpr int kCellPitch = 64;
 
-void SetText(QLabel* label, const QString& text) {
+// A number on the panel says to a screen reader what it is: "Score 120".
+void SetText(QLabel* label, const QString& text, const QString& caption = {}) {
   if (label->text() != text) label->setText(text);
+  QString name = caption.isEmpty() ? text : caption + ' ' + text;
+  if (label->accessibleName() != name) label->setAccessibleName(name);
 }
 
 void SetShown(QWidget* widget, bool shown) {
@@ -90,8 +152,11 @@ GameWindow::GameWindow(SettingsStore settings)
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(557, 417);
+  static bool accessible = (QAccessible::installFactory(GameAccessible), true);
+  (void)accessible;
   BuildBoard();
   BuildPanel();
+  TakeTheKeyboard();
 }
 
 template <typename Handler>
@@ -146,9 +211,11 @@ void GameWindow::BuildPanel() {
   AddLabel("Label3", "Score", {448, 152, 57, 17}, NarrowFont(16), kHighlight, right);
   labelScore_ = AddLabel("LabelScore", "", {448, 176, 57, 17}, SansSerifFont(16), kHighlight, right);
   AddLabel("Hiscore", "Hiscore", {448, 208, 57, 17}, NarrowFont(16), kHighlight, right);
-  auto* labelClr = new ClickableLabel(this);
+  auto* labelClr = new ClickableLabel(this, true);
   AddLabel("LabelClr", "[Clear]", {513, 211, 33, 17}, NarrowFont(11), kButtonFace, left, labelClr);
   labelClr->onClick = [this] { Run([this] { game_.LabelClr_Click(); }); };
+  labelClr->setAccessibleName(QStringLiteral("Clear the high score"));
+  labelClr_ = labelClr;
   labelHiScore_ = AddLabel("LabelHiScore", "", {448, 232, 57, 17}, SansSerifFont(16), kHighlight, right);
   labelComboT_ = AddLabel("LabelComboT", "Combo x", {448, 256, 65, 17}, NarrowFont(16, true), kYellow, left);
   labelCombo_ = AddLabel("LabelCombo", "", {504, 256, 25, 17}, NarrowFont(16, true), kYellow, right);
@@ -173,14 +240,65 @@ void GameWindow::BuildPanel() {
   hScrollLevel_->setFocusPolicy(Qt::StrongFocus);
   hScrollLevel_->setInvertedControls(false);  // Right, Up and Page Up choose a harder game
   hScrollLevel_->setContextMenuPolicy(Qt::NoContextMenu);  // "Scroll here" means nothing on a 1-10 chooser
+  hScrollLevel_->setAccessibleName(QStringLiteral("Difficulty"));
   connect(hScrollLevel_, &QScrollBar::valueChanged, this,
           [this](int value) { Run([this, value] { game_.HScrollLevel_Change(value); }); });
-  setTabOrder(command1_, hScrollLevel_);
 
   labelGameOver_ = AddLabel("LabelGameOver", "Game Over", {136, 192, 177, 41}, SansSerifFont(32), kHighlight,
                             centre);
   labelGameOver_->hide();
   labelGameOver_->raise();
+}
+
+// Tab goes round New game, the difficulty bar, "[Clear]" and the board;
+// on the board the arrow keys move the keyboard's cursor from square to
+// square. New game starts with the keyboard, as before.
+void GameWindow::TakeTheKeyboard() {
+  setTabOrder(command1_, hScrollLevel_);
+  setTabOrder(hScrollLevel_, labelClr_);
+  setTabOrder(labelClr_, Cell(0));
+  for (int k = 1; k < kCells; ++k) setTabOrder(Cell(k - 1), Cell(k));
+  command1_->setFocus();
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+    for (QWidget* widget : {old, now})
+      if (auto* cell = dynamic_cast<SquareCell*>(widget); cell && cell->parentWidget() == this)
+        update(QRegion(cell->geometry().adjusted(-2, -2, 2, 2)).subtracted(cell->geometry()));
+    if (auto* cell = dynamic_cast<SquareCell*>(now); cell && cell->parentWidget() == this) cursor_ = cell->Index();
+  });
+  for (QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)}) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setAutoRepeat(false);
+    connect(shortcut, &QShortcut::activated, command1_, &QPushButton::click);
+  }
+  auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+  quit->setAutoRepeat(false);
+  connect(quit, &QShortcut::activated, this, &QWidget::close);
+}
+
+bool GameWindow::focusNextPrevChild(bool next) {
+  QWidget* focus = focusWidget();
+  bool onBoard = dynamic_cast<SquareCell*>(focus) != nullptr;
+  Qt::FocusReason reason = next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+  if (onBoard)
+    (next ? static_cast<QWidget*>(command1_) : labelClr_)->setFocus(reason);
+  else if (focus == (next ? static_cast<QWidget*>(labelClr_) : command1_))
+    Cell(cursor_)->setFocus(reason);
+  else
+    return QWidget::focusNextPrevChild(next);
+  return true;
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* event) {
+  if (!Cell(cursor_)->hasFocus()) return QWidget::keyPressEvent(event);
+  int row = cursor_ / kSide, column = cursor_ % kSide;
+  switch (event->key()) {
+    case Qt::Key_Left: column = std::max(column - 1, 0); break;
+    case Qt::Key_Right: column = std::min(column + 1, kSide - 1); break;
+    case Qt::Key_Up: row = std::max(row - 1, 0); break;
+    case Qt::Key_Down: row = std::min(row + 1, kSide - 1); break;
+    default: return QWidget::keyPressEvent(event);
+  }
+  Cell(CellIndex(row, column))->setFocus(Qt::OtherFocusReason);
 }
 
 void GameWindow::Load() {
@@ -196,20 +314,23 @@ void GameWindow::Unload() {
 void GameWindow::Sync() {
   for (int k = 0; k < kCells; ++k) cells_[static_cast<std::size_t>(k)]->Show(game_.sq[static_cast<std::size_t>(k)].picture);
   const StateRecord& record = game_.record;
-  SetText(labelLevel_, QString::number(record.level));
-  SetText(labelScore_, QString::number(record.score));
-  SetText(labelHiScore_, QString::fromStdString(record.hiScore));
-  SetText(labelCombo_, QString::number(record.combo));
-  SetText(labelRemoves_, QString::number(record.erasers));
-  SetText(levelTxt_, QString::number(record.levelTxt));
+  SetText(labelLevel_, QString::number(record.level), QStringLiteral("Level"));
+  SetText(labelScore_, QString::number(record.score), QStringLiteral("Score"));
+  SetText(labelHiScore_, QString::fromStdString(record.hiScore), QStringLiteral("Hiscore"));
+  SetText(labelCombo_, QString::number(record.combo), QStringLiteral("Combo x"));
+  SetText(labelRemoves_, QString::number(record.erasers), QStringLiteral("Erasers"));
+  SetText(levelTxt_, QString::number(record.levelTxt), QStringLiteral("Difficulty"));
   SetShown(labelCombo_, record.comboShown);
   SetShown(labelComboT_, record.comboShown);
   SetShown(labelGameOver_, record.gameOverShown);
 }
 
+// Black, and the keyboard's cursor: a ring in the gap around the square
+// that has the keyboard, never over its picture.
 void GameWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), Qt::black);
+  if (Cell(cursor_)->hasFocus()) painter.fillRect(Cell(cursor_)->geometry().adjusted(-2, -2, 2, 2), kHighlight);
 }
 
 // The window is never destroyed here: a step may be inside a yield and go

@@ -31,12 +31,15 @@ class GameWindow : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   template <typename Handler>
   void Run(Handler handler);
   void BuildBoard();
   void BuildPanel();
+  void TakeTheKeyboard();
   QLabel* AddLabel(const char* name, const QString& text, QRect geometry, const QFont& font, QColor colour,
                    Qt::Alignment alignment, QLabel* label = nullptr);
 
@@ -51,8 +54,10 @@ class GameWindow : public QWidget {
   QLabel* labelRemoves_ = nullptr;
   QLabel* levelTxt_ = nullptr;
   QLabel* labelGameOver_ = nullptr;
+  QLabel* labelClr_ = nullptr;
   QPushButton* command1_ = nullptr;
   QScrollBar* hScrollLevel_ = nullptr;
+  int cursor_ = 0;  // the square the keyboard has, or gets back, on the board
   bool unloaded_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <array>
+#include <optional>
 
 namespace vexalon {
 namespace {
@@ -82,32 +83,54 @@ void PaintMultiColour(QPainter& painter) {
   painter.drawRect(CentredSquare(Side(0) - 4));
 }
 
+// A coloured picture: the square of a digit, with its arrows, or turned
+// into the diamond of a marked square.
+struct SquareLook {
+  int digit;
+  bool up, down, marked;
+};
+
+std::optional<SquareLook> LookOf(Picture picture) {
+  using P = Picture;
+  auto from = [picture](P first, P last) {
+    return picture >= first && picture <= last ? static_cast<int>(picture) - static_cast<int>(first) : -1;
+  };
+  if (int d = from(P::sq0, P::sq4); d >= 0) return SquareLook{d, false, false, false};
+  if (int d = from(P::sq0up, P::sq3up); d >= 0) return SquareLook{d, true, false, false};
+  if (int d = from(P::sq1down, P::sq4down); d >= 0) return SquareLook{d + 1, false, true, false};
+  if (int d = from(P::sq1updown, P::sq3updown); d >= 0) return SquareLook{d + 1, true, true, false};
+  if (int d = from(P::tri0r, P::tri4r); d >= 0) return SquareLook{d, false, false, true};
+  return std::nullopt;
+}
+
 }  // namespace
 
 void PaintPicture(QPainter& painter, Picture picture) {
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillRect(QRectF(0, 0, kPictureSize, kPictureSize), Qt::black);
-  switch (picture) {
-    case Picture::sqEmpty: break;
-    case Picture::sq0: case Picture::sq1: case Picture::sq2: case Picture::sq3: case Picture::sq4:
-      PaintSquare(painter, static_cast<int>(picture) - static_cast<int>(Picture::sq0), false, false);
-      break;
-    case Picture::sq0up: case Picture::sq1up: case Picture::sq2up: case Picture::sq3up:
-      PaintSquare(painter, static_cast<int>(picture) - static_cast<int>(Picture::sq0up), true, false);
-      break;
-    case Picture::sq1down: case Picture::sq2down: case Picture::sq3down: case Picture::sq4down:
-      PaintSquare(painter, 1 + static_cast<int>(picture) - static_cast<int>(Picture::sq1down), false, true);
-      break;
-    case Picture::sq1updown: case Picture::sq2updown: case Picture::sq3updown:
-      PaintSquare(painter, 1 + static_cast<int>(picture) - static_cast<int>(Picture::sq1updown), true, true);
-      break;
-    case Picture::sq1234: PaintMultiColour(painter); break;
-    case Picture::tri0r: case Picture::tri1r: case Picture::tri2r: case Picture::tri3r: case Picture::tri4r:
-      PaintDiamond(painter, static_cast<int>(picture) - static_cast<int>(Picture::tri0r));
-      break;
+  if (picture == Picture::sq1234) {
+    PaintMultiColour(painter);
+  } else if (std::optional<SquareLook> look = LookOf(picture)) {
+    if (look->marked)
+      PaintDiamond(painter, look->digit);
+    else
+      PaintSquare(painter, look->digit, look->up, look->down);
   }
   painter.restore();
+}
+
+QString PictureWords(Picture picture) {
+  static const char* const kColourNames[] = {"Violet", "Green", "Yellow", "Red", "Blue"};
+  if (picture == Picture::sq1234) return QStringLiteral("All colours");
+  std::optional<SquareLook> look = LookOf(picture);
+  if (!look) return QStringLiteral("Empty");
+  QString words = QString::fromLatin1(kColourNames[look->digit]);
+  if (look->marked) words += QStringLiteral(", marked");
+  if (look->up && look->down) return words + QStringLiteral(", arrows up and down");
+  if (look->up) return words + QStringLiteral(", arrow up");
+  if (look->down) return words + QStringLiteral(", arrow down");
+  return words;
 }
 
 const QPixmap& PicturePixmap(Picture picture, qreal devicePixelRatio) {

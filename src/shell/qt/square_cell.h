@@ -1,4 +1,5 @@
-// One board cell on screen: shows a picture, reports presses and releases.
+// One board cell on screen: shows a picture, reports presses and releases
+// of the mouse, and of the keys that act as its buttons.
 #pragma once
 
 #include <QWidget>
@@ -18,19 +19,26 @@ class SquareCell : public QWidget {
 
   void Show(Picture picture);
   Picture Shown() const { return shown_; }
+  int Index() const { return index_; }
   void OnPress(MouseHandler handler) { onPress_ = std::move(handler); }
   void OnRelease(MouseHandler handler) { onRelease_ = std::move(handler); }
+  // A left click on the upper half, as a screen reader's press asks.
+  void Click();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
 
  private:
   void Forward(const MouseHandler& handler, QMouseEvent* event);
+  void Describe();
 
   int index_;
   Picture shown_ = Picture::sqEmpty;
+  int heldKey_ = 0;  // the key whose press this cell forwarded, until its release
   MouseHandler onPress_;
   MouseHandler onRelease_;
 };
