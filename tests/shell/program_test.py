@@ -19,11 +19,11 @@ from Xlib import X, display  # noqa: E402
 from Xlib.protocol import event  # noqa: E402
 
 
-def run(end, env=None, wait=1.0, codes=(0,), saves=True, file_size=resource.RLIM_INFINITY):
+def run(end, env=None, wait=1.0, codes=(0,), saves=True, file_size=resource.RLIM_INFINITY, args=()):
     with tempfile.TemporaryDirectory() as home:
         env = dict(os.environ, XDG_CONFIG_HOME=home, XDG_RUNTIME_DIR=home, PULSE_SERVER="unix:/nonexistent",
                    DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent", **(env or {"QT_QPA_PLATFORM": "offscreen"}))
-        game = subprocess.Popen([sys.argv[1]], env=env, stderr=subprocess.DEVNULL,
+        game = subprocess.Popen([sys.argv[1], *args], env=env, stderr=subprocess.DEVNULL,
                                 preexec_fn=lambda: resource.setrlimit(resource.RLIMIT_FSIZE, (file_size, file_size)))
         time.sleep(wait)
         end(game)
@@ -53,6 +53,13 @@ results = [(name, run(lambda game, name=name: game.send_signal(getattr(signal, n
            for name in ("SIGTERM", "SIGINT", "SIGHUP")]
 # A file size limit makes the save fail, not the game.
 results.append(("size limit", run(lambda game: game.terminate(), saves=False, file_size=4)))
+# The command line: help and version need no display; an unknown option
+# is an error that names it; Qt's own options still work.
+nowhere = {"QT_QPA_PLATFORM": "xcb", "DISPLAY": ":nowhere"}
+for args, code, says in ((["--help"], 0, b"Usage: vexalon"), (["--version"], 0, b"vexalon 1.0.0\n"), (["-x"], 2, b"'-x'")):
+    out = subprocess.run([sys.argv[1], *args], env=dict(os.environ, **nowhere), capture_output=True)
+    results.append((args[0], None if out.returncode == code and says in out.stdout + out.stderr else "exit %d" % out.returncode))
+results.append(("-platform", run(lambda game: game.terminate(), nowhere, args=["-platform", "offscreen"])))
 read_end, write_end = os.pipe()
 xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp"], pass_fds=[write_end],
                         stderr=subprocess.DEVNULL)
