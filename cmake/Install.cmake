@@ -41,13 +41,14 @@ set(CPACK_PACKAGE_NAME vexalon)
 set(CPACK_PACKAGE_VENDOR Oskel)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Oskel <oskel@vexalon.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "colour puzzle played with the mouse on a 6 x 6 board")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "colour puzzle for mouse or keyboard on a 6 x 6 board")
 set(CPACK_PACKAGE_DESCRIPTION
 "Squares in five colours fill a 6 x 6 board. Three of one colour in a row
 or a column react: they vanish, the others close the gap, new squares fall
 in and chains follow. Click the squares that carry arrows to step their
 colours up or down, earn erasers by filling whole rows or columns with
-reactions, and keep going while arrow squares are left.")
+reactions, and keep going while arrow squares are left. Playable with the
+keyboard alone and readable by a screen reader.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_SOURCE_IGNORE_FILES "/build/" "/\\\\.git/")
@@ -60,6 +61,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # libqt6gui6 on Debian 12. Neither the fonts nor the sound server are linked.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+# The Wayland platform plugin, so that the game runs natively on a Wayland
+# desktop; without it Qt falls back to X11 through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, qt6-wayland")
 
 include(CPack)
