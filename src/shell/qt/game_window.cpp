@@ -250,20 +250,20 @@ void GameWindow::BuildPanel() {
   labelGameOver_->raise();
 }
 
-// Tab goes round New game, the difficulty bar, "[Clear]" and the board;
-// on the board the arrow keys move the keyboard's cursor from square to
-// square. New game starts with the keyboard, as before.
+// Tab goes round New game, the difficulty bar, "[Clear]" and the board, a
+// single stop whose square the arrow keys choose. New game starts with the
+// keyboard, as before.
 void GameWindow::TakeTheKeyboard() {
   setTabOrder(command1_, hScrollLevel_);
   setTabOrder(hScrollLevel_, labelClr_);
-  setTabOrder(labelClr_, Cell(0));
-  for (int k = 1; k < kCells; ++k) setTabOrder(Cell(k - 1), Cell(k));
   command1_->setFocus();
   connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-    for (QWidget* widget : {old, now})
-      if (auto* cell = dynamic_cast<SquareCell*>(widget); cell && cell->parentWidget() == this)
-        update(QRegion(cell->geometry().adjusted(-2, -2, 2, 2)).subtracted(cell->geometry()));
-    if (auto* cell = dynamic_cast<SquareCell*>(now); cell && cell->parentWidget() == this) cursor_ = cell->Index();
+    for (QWidget* widget : {old, now}) {
+      auto* cell = dynamic_cast<SquareCell*>(widget);
+      if (!cell || cell->parentWidget() != this) continue;
+      update(QRegion(cell->geometry().adjusted(-2, -2, 2, 2)).subtracted(cell->geometry()));
+      if (widget == now) cursor_ = cell->Index();
+    }
   });
   for (QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)}) {
     auto* shortcut = new QShortcut(keys, this);
