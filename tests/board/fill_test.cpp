@@ -32,17 +32,5 @@ TEST(Fill, EachLevelDrawsItsOwnMix) {
   EXPECT_EQ(DrawValue(0.5f, FillRowForLevel(1)) + DrawValue(0.5f, FillRowForLevel(8)), 58 + 58);  // halves to even
 }
 
-// A refill gives only the gaps new squares, from the mix of the level reached.
-TEST(Fill, RefillsTheGapsFromTheLevelsMix) {
-  testing::Table table(testing::kQuiet);
-  table.at(0).tag = table.at(35).tag = Kind::Removed;
-  table.game.record.level = 10;
-  table.platform.randoms = {0.99f, 0.0f};  // h = 94 and 0 of 95
-  table.game.FillBoard(true);
-  std::vector<std::string> expected = testing::Tokens(testing::kQuiet);
-  expected.front() = "1234", expected.back() = "4down";
-  EXPECT_EQ(testing::Tokens(table.Board()), expected);
-}
-
 }  // namespace
 }  // namespace vexalon

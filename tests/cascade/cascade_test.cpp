@@ -21,6 +21,7 @@ TEST(Cascade, RemovalClearsFallsRefillsAndScansAgainOnItsTimers) {
     1   2 0 1 2 0   1        2        0        1 2 0   1   2 0 1 2 0   1   2 0 1 2 0   1   2   0   1 2 0
     2   0 1 2 0 1   2        0        1        2 0 1   2   0 1 2 0 1   2   0 1 2 0 1   2   0   1   2 0 1 )");
   Table table(expected[0]);
+  table.game.record.levelTxt = 10;  // the refill draws at the level in play, not the difficulty chosen
   table.platform.randoms = testing::Draws("3up 3up 3up  4down 3up 1up");  // the second refill is quiet
   table.platform.EnableTimer(T::WaitAfterReactionsTimer);
   std::vector<std::string> boards{table.Board()};

@@ -81,16 +81,21 @@ try:
                    w.get_attributes().map_state == X.IsViewable], "its window")[0].set_input_focus(X.RevertToParent, 0)
     xdpy.sync()  # the window has the keyboard: no window manager gives it here
     until(lambda: focus(find("New game")), "New game with the keyboard")
-    key("Tab"), key("End")  # the hardest difficulty, where up-and-down squares come
+    key("Tab")
+    for name, level in (("Right", 2), ("End", 10), ("Left", 9), ("Home", 1), ("Prior", 2), ("End", 10)):
+        key(name)  # the difficulty bar's keys: up to 10, where up-and-down squares come
+        until(lambda: "Difficulty %d" % level in names(app), name + " on the difficulty bar")
     squares = []
     while not any(name.startswith("Red, arrows up and down") for name in squares):
         key("Control_L", "n")
         until(lambda: {"Level 10", "Score 0", "Difficulty 10"} <= set(names(app)), "a new game at level 10")
         squares = board()
-    key("Tab")
-    until(lambda: focus(find("Clear the high score")), "Tab to [Clear]")
-    key("Tab")
-    until(lambda: focus(find(", row 1, column 1")), "Tab to the board")
+    # Round the window; on the board the arrow keys stop at its edges.
+    for keys, part in ((["Tab"], "Clear the high score"), (["Tab"], "row 1, column 1"), (["Up"], "row 1, column 1"),
+                       (["Left"], "row 1, column 1"), (["Tab"], "New game"), (["Shift_L", "Tab"], "row 1, column 1"),
+                       (["Shift_L", "Tab"], "Clear the high score"), (["Tab"], "row 1, column 1")):
+        key(*keys)
+        until(lambda: focus(find(part)), "+".join(keys) + " to " + part)
     at = next(name for name in squares if name.startswith("Red, arrows up and down")).split(", ", 2)[2]
     for arrow, count in zip(("Down", "Right"), at.replace(",", "").split()[1::2]):
         for _ in range(int(count) - 1):

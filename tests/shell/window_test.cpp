@@ -151,30 +151,53 @@ class WindowTest : public QObject {
     CompareWithPicture("in-play");
   }
 
-  // The half of an up-and-down square comes from the press's height; the
-  // right button, or the left with Shift, Ctrl or Alt, tries kinds instead.
-  // The window paints what the game holds after each handler, the timers'
-  // too.
-  void mouse() {
+  // One square, clicked and keyed. The half of an up-and-down square comes
+  // from the press's height; Space, Enter and Page Up are the left button
+  // on its upper half, Page Down on its lower half. The right button, the
+  // left or those keys with Shift, Ctrl or Alt, and the Menu key try kinds
+  // instead; the middle button is plain. A key held down does nothing more.
+  // A click leaves the keyboard where it was; the square that has it is
+  // ringed in the gap around its picture. The window paints what the game
+  // holds after each handler, the timers' too. F2 starts a new game.
+  void buttonsAndKeys() {
     Open();
-    const std::tuple<Qt::MouseButton, Qt::KeyboardModifiers, QPoint, const char*> clicks[] = {
-        {Qt::LeftButton, {}, {59, 29}, "3up 1"},   {Qt::LeftButton, {}, {1, 30}, "1down 2"},
-        {Qt::MiddleButton, Qt::ShiftModifier | Qt::AltModifier, {30, 10}, "3up 3"},
-        {Qt::RightButton, {}, {30, 10}, "2updown 3"}, {Qt::LeftButton, Qt::ShiftModifier, {30, 10}, "2updown 3"},
-        {Qt::LeftButton, Qt::ControlModifier, {30, 10}, "2updown 3"}, {Qt::LeftButton, Qt::AltModifier, {30, 50}, "2updown 3"}};
-    for (auto [button, modifiers, at, after] : clicks) {
+    QString tried;
+    Platform().onYield = [&] { tried += QString(" ") + KindText(Game().sq[14].tag).data(); };
+    const std::tuple<Qt::MouseButton, Qt::Key, Qt::KeyboardModifiers, QPoint, const char*> inputs[] = {
+        {Qt::LeftButton, {}, {}, {59, 29}, "3up 1"}, {Qt::LeftButton, {}, {}, {1, 30}, "1down 2"},
+        {Qt::MiddleButton, {}, Qt::ShiftModifier | Qt::AltModifier, {30, 10}, "3up 3"}, {Qt::RightButton, {}, {}, {30, 10}, "2updown 3 3up 1down 4 0"},
+        {Qt::LeftButton, {}, Qt::ShiftModifier, {30, 10}, "2updown 3 3up 1down 4 0"}, {Qt::LeftButton, {}, Qt::ControlModifier, {30, 10}, "2updown 3 3up 1down 4 0"},
+        {Qt::LeftButton, {}, Qt::AltModifier, {30, 50}, "2updown 3 3up 1down 4 0"}, {{}, Qt::Key_Space, {}, {}, "3up 4"},
+        {{}, Qt::Key_Return, {}, {}, "3up 5"}, {{}, Qt::Key_Enter, Qt::KeypadModifier, {}, "3up 6"}, {{}, Qt::Key_PageUp, {}, {}, "3up 7"},
+        {{}, Qt::Key_PageDown, {}, {}, "1down 8"}, {{}, Qt::Key_Space, Qt::ShiftModifier, {}, "2updown 8 3up 1down 4 0"},
+        {{}, Qt::Key_Return, Qt::ControlModifier, {}, "2updown 8 3up 1down 4 0"}, {{}, Qt::Key_PageDown, Qt::AltModifier, {}, "2updown 8 3up 1down 4 0"},
+        {{}, Qt::Key_Menu, {}, {}, "2updown 8 3up 1down 4 0"}};
+    for (auto [button, key, modifiers, at, after] : inputs) {
       Game().sq[14] = {Kind::k2updown, Picture::sq2updown};
-      QTest::mouseClick(window_->Cell(14), button, modifiers, at);
-      QCOMPARE(KindText(Game().sq[14].tag).data() + (" " + Text("LabelScore")), after);
+      tried.clear();
+      if (key) window_->Cell(14)->setFocus(), QTest::keyClick(window_->Cell(14), key, modifiers);
+      else QTest::mouseClick(window_->Cell(14), button, modifiers, at);
+      QCOMPARE(KindText(Game().sq[14].tag).data() + (" " + Text("LabelScore")) + tried, after);
       PaintedFollowsTheGame();
-      QCOMPARE(Gap(14), qRgb(0, 0, 0));  // the keyboard stays where it was
+      QCOMPARE(Gap(14), key ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
     }
+    tried.clear();
+    for (Qt::Key key : {Qt::Key_Menu, Qt::Key_Space}) {  // held: the auto-repeat's releases and presses between
+      QTest::keyPress(window_->Cell(14), key);
+      for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
+        QKeyEvent repeat(type, key, {}, {}, true);
+        QApplication::sendEvent(window_->Cell(14), &repeat);
+      }
+      tried += QString(" ") + KindText(Game().sq[14].tag).data();
+      QTest::keyRelease(window_->Cell(14), key);
+    }
+    QCOMPARE(KindText(Game().sq[14].tag).data() + (" " + Text("LabelScore")) + tried, "3up 9 3up 1down 4 0 2updown 2updown");
     Game().record.erasers = 2;
-    Game().record.comboShown = true;
-    Click(window_->Cell(35));  // spends an eraser, hides the combo
-    QCOMPARE(Text("LabelRemoves") + " " + Text("LabelCombo"), "1 (hidden)");
+    Click(window_->Cell(35));  // spends an eraser
     QTest::qWait(1200);  // cleared, closed up, refilled
     PaintedFollowsTheGame();
+    QTest::keyClick(window_.get(), Qt::Key_F2);  // a new game
+    QCOMPARE(Text("LabelScore"), "0");
   }
 
   // Sound 101 for a reaction's removal, 102 for an eraser's, whole and at
@@ -243,53 +266,6 @@ class WindowTest : public QObject {
     Click("Label5");
     QCOMPARE(Text("LabelHiScore") + " " + Stored(), "0 100");  // saved at the close only
     QTRY_COMPARE_WITH_TIMEOUT(Text("LabelHiScore") + " " + Text("LabelGameOver"), "500 Game Over", 2000);
-  }
-
-  // The keyboard alone. From New game, Tab goes to the difficulty bar (its
-  // keys choose 1 to 10), "[Clear]", the board and round again, Shift+Tab
-  // back; on the board the arrow keys move the cursor up to the edges,
-  // ringed in the gap around its picture. Space, Enter and Page Up act as
-  // the left button on its upper half, Page Down on its lower half; with
-  // Shift, Ctrl or Alt, or as the Menu key, they try kinds. Auto-repeat
-  // does nothing. F2 starts a new game, as Ctrl+N does.
-  void keyboard() {
-    Open();
-    QStringList seen;
-    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Right, Qt::Key_End, Qt::Key_Left, Qt::Key_Home, Qt::Key_PageUp, Qt::Key_Tab, Qt::Key_Tab,
-                        Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Tab, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down, Qt::Key_Down,
-                        Qt::Key_Right, Qt::Key_Right}) {
-      QTest::keyClick(QApplication::focusWidget(), key);
-      seen << (QApplication::focusWidget() == Bar() ? Text("LevelTxt") : QApplication::focusWidget()->objectName());
-    }
-    QCOMPARE(seen.join(' '), "1 2 10 9 1 2 LabelClr sq0 Command1 sq0 LabelClr sq0 sq0 sq0 sq6 sq12 sq13 sq14");
-    QString tried;
-    Platform().onYield = [&] { tried += QString(" ") + KindText(Game().sq[14].tag).data(); };
-    const std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*> keys[] = {
-        {Qt::Key_Space, {}, "3up 1"}, {Qt::Key_Return, {}, "3up 2"}, {Qt::Key_Enter, Qt::KeypadModifier, "3up 3"},
-        {Qt::Key_PageUp, {}, "3up 4"}, {Qt::Key_PageDown, {}, "1down 5"}, {Qt::Key_Space, Qt::ShiftModifier, "2updown 5 3up 1down 4 0"},
-        {Qt::Key_Return, Qt::ControlModifier, "2updown 5 3up 1down 4 0"}, {Qt::Key_PageDown, Qt::AltModifier, "2updown 5 3up 1down 4 0"},
-        {Qt::Key_Menu, {}, "2updown 5 3up 1down 4 0"}};
-    for (auto [key, modifiers, after] : keys) {
-      Game().sq[14] = {Kind::k2updown, Picture::sq2updown};
-      tried.clear();
-      QTest::keyClick(window_->Cell(14), key, modifiers);
-      QCOMPARE(KindText(Game().sq[14].tag).data() + (" " + Text("LabelScore")) + tried, after);
-      PaintedFollowsTheGame();
-      QCOMPARE(Gap(14), qRgb(255, 255, 255));  // the cursor's ring
-    }
-    tried.clear();
-    for (Qt::Key key : {Qt::Key_Menu, Qt::Key_Space}) {  // held: the auto-repeat's releases and presses between
-      QTest::keyPress(window_->Cell(14), key);
-      for (QEvent::Type type : {QEvent::KeyRelease, QEvent::KeyPress}) {
-        QKeyEvent repeat(type, key, {}, {}, true);
-        QApplication::sendEvent(window_->Cell(14), &repeat);
-      }
-      tried += QString(" ") + KindText(Game().sq[14].tag).data();
-      QTest::keyRelease(window_->Cell(14), key);
-    }
-    QCOMPARE(KindText(Game().sq[14].tag).data() + (" " + Text("LabelScore")) + tried, "3up 6 3up 1down 4 0 2updown 2updown");
-    QTest::keyClick(window_.get(), Qt::Key_F2);
-    QCOMPARE(Text("LabelScore"), "0");
   }
 
   // Closed while a step yields: the step finishes, no timer runs or starts
