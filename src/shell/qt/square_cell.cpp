@@ -63,7 +63,7 @@ void SquareCell::Show(Picture picture) {
 
 // What a screen reader says of the square: "Red, arrow up, row 2, column 3".
 void SquareCell::Describe() {
-  setAccessibleName(PictureWords(shown_) + QStringLiteral(", row %1, column %2").arg(index_ / 6 + 1).arg(index_ % 6 + 1));
+  setAccessibleName(PictureWords(shown_) + QStringLiteral(", row %1, column %2").arg(index_ / kSide + 1).arg(index_ % kSide + 1));
 }
 
 void SquareCell::Click() {

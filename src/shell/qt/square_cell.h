@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "board/kinds.h"
+#include "board/board.h"
 
 namespace vexalon {
 
