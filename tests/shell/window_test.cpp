@@ -221,8 +221,11 @@ class WindowTest : public QObject {
 
   // A yield lets pending input and timer ticks run before the step goes on;
   // the first scan comes a second after a deal; a running timer enabled
-  // again keeps its count.
+  // again keeps its count. Each window deals a board of its own.
   void yieldRunsPendingEvents() {
+    GameWindow first, second;
+    first.Load(), second.Load();
+    QVERIFY(testing::BoardText(first.Game()) != testing::BoardText(second.Game()));
     Open();
     QStringList seen;
     Game().sq[14] = {Kind::k2updown, Picture::sq2updown};
