@@ -104,7 +104,8 @@ TEST(Marking, AMarkedSquareShowsTheDiamondOfItsColour) {
 
 // A quiet board without arrows ends the game; a higher score replaces the
 // high score's text, which counts as a number where it is one, else as 0.
-// Any arrow, gap or empty cell keeps the game going.
+// Any arrow, gap or empty cell keeps the game going, and so does the last
+// arrow square while an alternate press tries plain kinds on it.
 TEST(CheckReactions, QuietBoardWithoutArrowsEndsTheGame) {
   const std::tuple<std::int64_t, const char*, const char*> cases[] = {
       {300, "250", "300"}, {250, "250", "250"}, {249, "250", "250"}, {40000, "32767", "40000"}, {5, "abc", "5"},
@@ -122,6 +123,9 @@ TEST(CheckReactions, QuietBoardWithoutArrowsEndsTheGame) {
                 over ? std::string(after) + " over" : hiScore) << score << " against " << hiScore << ", " << kind;
     }
   }
+  Table table("0 1 2 0 1 2  1 2 0 1 2 0  2 0 1 2 0 1  0 1 2 0 1 2  1 2 0 1 2 0  2 0 1 2 0 3up");
+  table.game.sq_MouseDown(35, kRightButton, 0, 0);  // tries "4"
+  EXPECT_EQ(table.At(35) + (table.game.record.gameOverShown ? " over" : ""), "3up");
 }
 
 }  // namespace

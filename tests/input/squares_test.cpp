@@ -123,35 +123,5 @@ TEST(Squares, ErasersTakePlainSquaresWhileTheyLast) {
   }
 }
 
-// A trial keeps the first kind that reacts; with a reaction waiting
-// elsewhere, that is the first kind tried, shown with its own picture. The
-// square under trial counts as the arrow it is, so a trial never ends the
-// game; once the square really is plain, the game ends.
-TEST(Squares, TrialsKeepTheFirstKindThatReactsAndNeverEndTheGame) {
-  std::vector<std::string> boards = testing::Boards(R"(
-    0up 1 2       0 1 2   0up 1 2   0 1 2   0 1 2   0 1 2
-    1   2 0       1 2 0   1   2 0   1 2 0   1 2 0   1 2 0
-    2   0 1updown 3 3 1   2   0 2up 2 0 1   2 0 3up 2 0 1
-    0   1 2       0 1 2   0   1 2   0 1 2   0 1 2   0 1 2
-    1   2 0       1 2 0   1   2 0   1 2 0   1 2 0   1 2 0
-    2   0 1       2 0 1   3   3 3   2 0 1   2 0 1   2 0 1 )");
-  Table table(boards[0]);
-  table.game.record.score = 5;
-  table.game.sq_MouseDown(14, kRightButton, 0, 100);  // tries 2up, 0, then 3up, which reacts
-  EXPECT_EQ(table.At(14) + " " + table.At(15) + " " + std::to_string(table.game.record.score), "R*/tri3r R*/tri3r 15");
-  testing::SetBoard(table.game, boards[1]);
-  table.game.sq_MouseDown(14, kRightButton, 0, 100);
-  EXPECT_EQ(table.At(14), "3up");
-  EXPECT_EQ(table.platform.log, "0 sound 0\n0 sound 0\n");
-  Table last(boards[2]);
-  last.game.record.score = 300;
-  last.game.record.hiScore = "250";
-  last.game.sq_MouseDown(14, kRightButton, 0, 100);
-  EXPECT_FALSE(last.game.record.gameOverShown);
-  Click(last.game, 14, 100);
-  last.platform.Advance(1000);
-  EXPECT_EQ(last.game.record.hiScore + (last.game.record.gameOverShown ? " over" : ""), "301 over");
-}
-
 }  // namespace
 }  // namespace vexalon
