@@ -5,25 +5,16 @@
 # accessibility bus once the game asks for it.
 #   dbus-run-session -- screen_reader_test.py PROGRAM
 import os
-import subprocess
 import sys
-import tempfile
 import time
 
-sys.path.append("/usr/lib/python3/dist-packages")  # Debian's pyatspi and python3-xlib for any python3
-from Xlib import X, XK, display  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from session import Session, until  # noqa: E402
+from Xlib import X, XK  # noqa: E402
 from Xlib.ext.xtest import fake_input  # noqa: E402
 
 COLOURS = {"Violet": (206, 132, 206), "Green": (49, 173, 0), "Yellow": (255, 255, 0), "Red": (255, 0, 0),
            "Blue": (66, 16, 255)}
-
-
-def until(condition, what):
-    deadline = time.monotonic() + 10
-    while not (value := condition()):
-        assert time.monotonic() < deadline, "gave up waiting for " + what
-        time.sleep(0.02)
-    return value
 
 
 def key(*names):  # pressed in order, released in reverse
@@ -48,10 +39,14 @@ def focus(thing):
 
 def board():
     """Once the chain running is over, the squares' names, each checked against the colours it shows."""
-    before, now = None, names(app)
-    while before != now:
-        time.sleep(1.6)  # a chain never goes that long without a square changing
-        before, now = now, names(app)
+    quiet = {"names": names(app), "since": time.monotonic()}
+
+    def settled():  # a chain never goes 1.6 s without a square changing
+        now = names(app)
+        if now != quiet["names"]:
+            quiet.update(names=now, since=time.monotonic())
+        return time.monotonic() - quiet["since"] > 1.6
+    until(settled, "the board to settle")
     for cell in (c for c in app[0] if ", row " in c.name):
         box = cell.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         data = xdpy.screen().root.get_image(box.x, box.y, box.width, box.height, X.ZPixmap, 0xFFFFFF).data
@@ -62,23 +57,15 @@ def board():
     return [c.name for c in app[0] if ", row " in c.name]
 
 
-home = tempfile.TemporaryDirectory()
-read_end, write_end = os.pipe()
-xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp"], pass_fds=[write_end],
-                        stderr=subprocess.DEVNULL)
-number = b""
-while not number.endswith(b"\n"):  # the number and its newline may come apart
-    number += os.read(read_end, 16)
-os.environ.update(DISPLAY=":" + number.decode().strip(), XDG_CONFIG_HOME=home.name, XDG_RUNTIME_DIR=home.name)
+session = Session()
+os.environ.update(DISPLAY=session.x.name)
 import pyatspi  # noqa: E402  (only now: it keeps the buses it first finds)
 
-game = subprocess.Popen([sys.argv[1]], env=dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                                                PULSE_SERVER="unix:/nonexistent"))
-try:
-    xdpy = display.Display()
+game = session.start([sys.argv[1]], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+with session:
+    xdpy = session.x.dpy
     app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Vexalon"), None), "it")
-    until(lambda: [w for w in xdpy.screen().root.query_tree().children if w.get_wm_name() == "Vexalon - by Oskel" and
-                   w.get_attributes().map_state == X.IsViewable], "its window")[0].set_input_focus(X.RevertToParent, 0)
+    session.window_of(game).set_input_focus(X.RevertToParent, 0)
     xdpy.sync()  # the window has the keyboard: no window manager gives it here
     until(lambda: focus(find("New game")), "New game with the keyboard")
     key("Tab")
@@ -106,12 +93,12 @@ try:
     key("space")
     until(lambda: find(at).name == "Green, arrow down, " + at and "Score 2" in names(app), "another step down")
     key("Menu")  # an alternate press: tries kinds, scores no step
-    time.sleep(0.2)
-    assert "Score 3" not in names(app) and focus(find(at))
+    key("Tab")  # handled after it, in order
+    until(lambda: focus(find("New game")), "Tab after Menu")
+    assert "Score 3" not in names(app)
+    key("Shift_L", "Tab")
+    until(lambda: focus(find(at)), "Shift+Tab back to " + at)
     key("Control_L", "n")
     until(lambda: "Score 0" in names(app) and focus(find(at)), "a new game, the keyboard where it was")
     key("Control_L", "q")
-    assert game.wait(10) == 0 and "HiScore=0" in open(home.name + "/Brantomel/Brantomel.ini").read()
-finally:
-    game.kill()
-    xvfb.terminate()
+    assert game.wait(30) == 0 and "HiScore=0" in session.settings()
