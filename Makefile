@@ -6,9 +6,11 @@ RUN_PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libqt
   fonts-liberation
 # What the tests need on top: GoogleTest, an X server that python3-xlib
 # sends the real window's close request and key presses through, the font
-# the window's reference pictures show on the New game button, and the
-# accessibility bus with the client library screen readers use.
-TEST_PACKAGES := libgtest-dev python3 python3-xlib xvfb fonts-dejavu-core python3-pyatspi at-spi2-core dbus-x11
+# the window's reference pictures show on the New game button, the
+# accessibility bus with the client library screen readers use, and a
+# sound server of their own that the sound module plays to.
+TEST_PACKAGES := libgtest-dev python3 python3-xlib xvfb fonts-dejavu-core python3-pyatspi at-spi2-core dbus-x11 \
+  pulseaudio pulseaudio-utils
 
 FUZZ_SECONDS ?= 600
 
@@ -31,8 +33,7 @@ sanitize: test-deps
 # Remakes the window's reference pictures in tests/shell/pictures after an
 # intended change of its looks. Look at what changed before committing them.
 pictures: test-deps build
-	cd build/release/tests && VEXALON_REMAKE_PICTURES=1 ./window_test looks && \
-	  VEXALON_REMAKE_PICTURES=1 QT_SCALE_FACTOR=2 ./window_test looks
+	VEXALON_REMAKE_PICTURES=1 ctest --preset release -R '^window_(test|looks_ratio2)$$'
 
 # A long libFuzzer run over event scripts; the corpus grows in build/fuzz/corpus.
 fuzz: test-deps
@@ -52,7 +53,6 @@ bench: test-deps
 # Start-up, peak memory and idle wakeups of the real window against a bare
 # Qt window, on a private X server with a private sound server (~20 min).
 measure: test-deps build
-	@scripts/install-deps pulseaudio pulseaudio-utils
 	cmake --build --preset release --target measure_window
 
 # The program, its desktop entry, icons, metainfo and manual page under PREFIX.

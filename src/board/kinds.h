@@ -11,7 +11,7 @@ namespace vexalon {
 
 // The 17 kinds a square can be, plus the two states of a cell without a
 // square: None (before the first fill) and Removed (taken away, not yet
-// refilled). Each has exactly one text, see KindText.
+// refilled).
 enum class Kind : std::uint8_t {
   None,
   k0, k1, k2, k3, k4,
@@ -34,10 +34,6 @@ enum class Picture : std::uint8_t {
   tri0r, tri1r, tri2r, tri3r, tri4r,
 };
 constexpr int kPictureCount = 23;
-
-std::string_view KindText(Kind kind);
-std::optional<Kind> KindFromText(std::string_view text);
-std::string_view PictureName(Picture picture);
 
 // The scan and the sweep ask these for every cell, so they are tables here.
 namespace kinds_detail {

@@ -5,25 +5,11 @@
 namespace vexalon {
 namespace {
 
-struct TimerFacts {
-  std::string_view name;
-  int intervalMs;
-};
-
-constexpr std::array<TimerFacts, kTimerCount> kTimers{{
-    {"WaitAfterInitTimer", 1000},
-    {"WaitAfterClickTimer", 1000},
-    {"TimerClearSq", 500},
-    {"TimerMoveDown", 200},
-    {"TimerFillUp", 200},
-    {"WaitAfterReactionsTimer", 200},
-    {"TimerHideCombo", 2000},
-}};
+// Indexed by Timer.
+constexpr std::array<int, kTimerCount> kIntervalsMs{1000, 1000, 500, 200, 200, 200, 2000};
 
 }  // namespace
 
-int IntervalMs(Timer timer) { return kTimers[static_cast<std::size_t>(timer)].intervalMs; }
-
-std::string_view TimerName(Timer timer) { return kTimers[static_cast<std::size_t>(timer)].name; }
+int IntervalMs(Timer timer) { return kIntervalsMs[static_cast<std::size_t>(timer)]; }
 
 }  // namespace vexalon

@@ -21,7 +21,6 @@ enum class Timer : std::uint8_t {
 constexpr int kTimerCount = 7;
 
 int IntervalMs(Timer timer);
-std::string_view TimerName(Timer timer);
 
 enum class Answer { Yes, No, Cancel };
 

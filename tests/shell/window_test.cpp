@@ -15,6 +15,7 @@
 #include "shell/qt/game_app.h"
 #include "shell/qt/game_window.h"
 #include "shell/qt/pictures.h"
+#include "support/platform_probe.h"
 #include "support/board_text.h"
 
 using namespace vexalon;
@@ -23,6 +24,7 @@ class WindowTest : public QObject {
   Q_OBJECT
   QTemporaryDir dir_;
   std::unique_ptr<GameWindow> window_;
+  std::unique_ptr<PlatformProbe> probe_;
 
   QString Stored() const { return QSettings(dir_.filePath("hi.ini"), QSettings::IniFormat).value("HiScore").toString(); }
   QString Text(const char* name) {
@@ -41,6 +43,7 @@ class WindowTest : public QObject {
     QFile::remove(dir_.filePath("hi.ini"));
     QSettings(dir_.filePath("hi.ini"), QSettings::IniFormat).setValue("HiScore", stored);
     window_ = std::make_unique<GameWindow>(SettingsStore(dir_.filePath("hi.ini")));
+    probe_ = std::make_unique<PlatformProbe>(Platform());
     window_->Load();
     Platform().DisableTimer(Timer::WaitAfterInitTimer);
     testing::SetBoard(Game(), arrows ? testing::kQuiet : "0 1 2 0 1 2 1 2 0 1 2 0 2 0 1 2 0 1 0 1 2 0 1 2 1 2 0 1 2 0 2 0 1 2 0 1");
@@ -163,7 +166,7 @@ class WindowTest : public QObject {
   void buttonsAndKeys() {
     Open();
     QString tried;
-    Platform().onYield = [&] { tried += QString(" ") + KindText(Game().sq[14].tag).data(); };
+    probe_->OnYield([&] { tried += QString(" ") + KindText(Game().sq[14].tag).data(); });
     const std::tuple<Qt::MouseButton, Qt::Key, Qt::KeyboardModifiers, QPoint, const char*> inputs[] = {
         {Qt::LeftButton, {}, {}, {59, 29}, "3up 1"}, {Qt::LeftButton, {}, {}, {1, 30}, "1down 2"},
         {Qt::MiddleButton, {}, Qt::ShiftModifier | Qt::AltModifier, {30, 10}, "3up 3"}, {Qt::RightButton, {}, {}, {30, 10}, "2updown 3 3up 1down 4 0"},
@@ -213,7 +216,7 @@ class WindowTest : public QObject {
     Game().record.erasers = 1;
     Game().sq[14] = {Kind::k3, Picture::sq3};
     QString shown;  // at the first yield
-    Platform().onYield = [&] { shown += shown.isEmpty() ? PictureName(window_->Cell(14)->Shown()).data() : ""; };
+    probe_->OnYield([&] { shown += shown.isEmpty() ? PictureName(window_->Cell(14)->Shown()).data() : ""; });
     Click(window_->Cell(14), Qt::RightButton);
     Game().sq[0] = Game().sq[1] = Game().sq[2] = {Kind::k4, Picture::sq4};
     Game().CheckReactions();
@@ -230,18 +233,18 @@ class WindowTest : public QObject {
     Open();
     QStringList seen;
     Game().sq[14] = {Kind::k2updown, Picture::sq2updown};
-    Platform().onYield = [&] {
+    probe_->OnYield([&] {
       seen << QString(KindText(Game().sq[0].tag).data()) + " " + Text("LabelScore");
       for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
         if (seen.size() == 1)
           QCoreApplication::postEvent(window_->Cell(0), new QMouseEvent(type, {30, 10}, {30, 10}, Qt::LeftButton, Qt::LeftButton, {}));
-    };
+    });
     Click(window_->Cell(14), Qt::RightButton);  // four trials, each scan yields
     QCOMPARE(seen.mid(0, 2).join(", "), "0up 0, 1up 1");
     Platform().EnableTimer(Timer::WaitAfterInitTimer);
     QTest::qWait(300);
     Platform().EnableTimer(Timer::WaitAfterInitTimer);
-    QVERIFY(Platform().RemainingMs(Timer::WaitAfterInitTimer) <= 700 && Platform().RemainingMs(Timer::WaitAfterInitTimer) > 600);
+    QVERIFY(probe_->RemainingMs(Timer::WaitAfterInitTimer) <= 700 && probe_->RemainingMs(Timer::WaitAfterInitTimer) > 600);
   }
 
   // "[Clear]" is a button: a click, or Space or Enter on it, asks; a press
@@ -278,19 +281,19 @@ class WindowTest : public QObject {
   void closeInsideAYieldOrThePrompt() {
     Open("10", false);
     Game().record.score = 500;
-    Platform().onYield = [&] { window_->close(); };
+    probe_->OnYield([&] { window_->close(); });
     Platform().EnableTimer(Timer::WaitAfterClickTimer);
     Platform().EnableTimer(Timer::TimerHideCombo);
-    QTRY_VERIFY_WITH_TIMEOUT(Platform().IsShutDown(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(probe_->IsShutDown(), 3000);
     Platform().EnableTimer(Timer::TimerClearSq);
-    for (int t = 0; t < kTimerCount; ++t) QVERIFY(!Platform().IsEnabled(Timer(t)));
+    for (int t = 0; t < kTimerCount; ++t) QVERIFY(!probe_->IsEnabled(Timer(t)));
     window_->Unload();
     QCOMPARE(Text("LabelHiScore") + " " + Stored(), "500 500");
     Open("555");
     CloseOnSignals(*window_);
     QTimer::singleShot(50, [] { ::raise(SIGTERM); });
     Click("Label5");  // returns once the box is gone
-    QVERIFY(Platform().IsShutDown() && !window_->isVisible() && Text("LabelHiScore") == "555");
+    QVERIFY(probe_->IsShutDown() && !window_->isVisible() && Text("LabelHiScore") == "555");
   }
 
 };

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "shell/game_form.h"
+#include "support/names.h"
 
 namespace vexalon::testing {
 

@@ -15,14 +15,6 @@ QtPlatform::QtPlatform(QWidget& window, Hooks hooks, SettingsStore settings)
   }
 }
 
-bool QtPlatform::IsEnabled(Timer timer) const {
-  return timers_[static_cast<std::size_t>(timer)].isActive();
-}
-
-int QtPlatform::RemainingMs(Timer timer) const {
-  return timers_[static_cast<std::size_t>(timer)].remainingTime();
-}
-
 void QtPlatform::EnableTimer(Timer timer) {
   QTimer& qtimer = timers_[static_cast<std::size_t>(timer)];
   if (!shutDown_ && !qtimer.isActive()) qtimer.start(IntervalMs(timer));
@@ -32,7 +24,6 @@ void QtPlatform::DisableTimer(Timer timer) { timers_[static_cast<std::size_t>(ti
 
 void QtPlatform::Yield() {
   hooks_.beforeYield();
-  if (onYield) onYield();
   if (!shutDown_) QCoreApplication::processEvents();
 }
 

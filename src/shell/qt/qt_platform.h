@@ -39,14 +39,10 @@ class QtPlatform : public Platform {
   // The window is closing: timers stop, yields no longer run events, and
   // an open confirmation box is answered Cancel.
   void Shutdown();
-  bool IsShutDown() const { return shutDown_; }
-  bool IsEnabled(Timer timer) const;
-  int RemainingMs(Timer timer) const;
-
-  // Tests: runs inside every yield, before pending events.
-  std::function<void()> onYield;
 
  private:
+  friend class PlatformProbe;  // the tests' view of the timers and the yield
+
   QWidget& window_;
   Hooks hooks_;
   SettingsStore settings_;

@@ -1,11 +1,11 @@
-#include "board/kinds.h"
+#include "support/names.h"
 
 #include <array>
 
 namespace vexalon {
 namespace {
 
-// Indexed by Kind.
+// Indexed by Kind, Picture and Timer.
 constexpr std::array<std::string_view, kKindCount> kTexts{
     "",      "0",     "1",       "2",       "3",       "4",    "0up",
     "1up",   "2up",   "3up",     "1down",   "2down",   "3down", "4down",
@@ -19,6 +19,11 @@ constexpr std::array<std::string_view, kPictureCount> kPictureNames{
     "tri0r",   "tri1r",   "tri2r",     "tri3r",     "tri4r",
 };
 
+constexpr std::array<std::string_view, kTimerCount> kTimerNames{
+    "WaitAfterInitTimer", "WaitAfterClickTimer", "TimerClearSq", "TimerMoveDown",
+    "TimerFillUp",        "WaitAfterReactionsTimer", "TimerHideCombo",
+};
+
 }  // namespace
 
 std::string_view KindText(Kind kind) { return kTexts[static_cast<std::size_t>(kind)]; }
@@ -29,8 +34,8 @@ std::optional<Kind> KindFromText(std::string_view text) {
   return std::nullopt;
 }
 
-std::string_view PictureName(Picture picture) {
-  return kPictureNames[static_cast<std::size_t>(picture)];
-}
+std::string_view PictureName(Picture picture) { return kPictureNames[static_cast<std::size_t>(picture)]; }
+
+std::string_view TimerName(Timer timer) { return kTimerNames[static_cast<std::size_t>(timer)]; }
 
 }  // namespace vexalon
