@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <functional>
+#include <optional>
 
 #include "shell/qt/settings_store.h"
 
@@ -144,6 +145,31 @@ TEST_F(Settings, WhatCannotBeReadOrWrittenIsLeftAsItWas) {
   EXPECT_EQ(store.ReadHiScore(), "1");
   EXPECT_TRUE(store.WriteHiScore("99", C::Record));
   EXPECT_EQ(Shape(), "link to [General]\nHiScore=99\n");
+}
+
+// The sound switch is kept as the high score is: read at the start, written
+// at the close only when this window switched it, in the same single write,
+// every other line kept.
+TEST_F(Settings, TheSoundSwitchIsKeptLikeTheHighScore) {
+  const char* start = "[General]\nHiScore=10\n[Player]\nSound=false\n";
+  const std::tuple<const char*, const char*, bool, std::optional<bool>, C, const char*> cases[] = {
+      {start, nullptr, true, std::nullopt, C::None, start},
+      {start, nullptr, true, false, C::Record, "[General]\nSound=false\nHiScore=20\n[Player]\nSound=false\n"},
+      {"Sound=false\r\nHiScore=5\r\n", nullptr, false, true, C::None, "Sound=true\r\nHiScore=5\r\n"},
+      {"[General]\nSound=odd\n", nullptr, true, std::nullopt, C::None, "[General]\nSound=odd\n"},
+      {nullptr, nullptr, true, false, C::None, "[General]\nSound=false\nHiScore=0\n"},
+      // Another window switched it off since; this one did not touch it.
+      {"HiScore=10\n", "HiScore=10\nSound=false\n", true, std::nullopt, C::None, "HiScore=10\nSound=false\n"}};
+  for (auto [before, meanwhile, soundOn, switched, change, after] : cases) {
+    QFile::remove(Path());
+    if (before) Lay(before);
+    SettingsStore store(Path());
+    store.ReadHiScore();
+    EXPECT_EQ(store.SoundOn(), soundOn) << after;
+    if (meanwhile) Lay(meanwhile);
+    EXPECT_TRUE(store.WriteHiScore(change == C::Record ? "20" : "0", change, switched)) << after;
+    EXPECT_EQ(Shape(), after);
+  }
 }
 
 }  // namespace

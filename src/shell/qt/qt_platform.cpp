@@ -28,18 +28,24 @@ void QtPlatform::Yield() {
 }
 
 void QtPlatform::PlaySound(int n) {
-  if (!shutDown_) sound_.Play(n);
+  if (!shutDown_ && soundOn_) sound_.Play(n);
 }
 
 void QtPlatform::SeedRandomFromClock() { random_.SeedFromClock(); }
 
 float QtPlatform::Random() { return random_.Next(); }
 
-std::string QtPlatform::ReadHiScore() { return settings_.ReadHiScore().toStdString(); }
+std::string QtPlatform::ReadHiScore() {
+  std::string text = settings_.ReadHiScore().toStdString();
+  soundOn_ = soundAsLoaded_ = settings_.SoundOn();
+  return text;
+}
 
 void QtPlatform::WriteHiScore(const std::string& text, HiScoreChange change) {
   // The window has closed: there is nobody to tell but the terminal.
-  if (!settings_.WriteHiScore(QString::fromStdString(text), change))
+  std::optional<bool> sound;
+  if (soundOn_ != soundAsLoaded_) sound = soundOn_;
+  if (!settings_.WriteHiScore(QString::fromStdString(text), change, sound))
     qWarning("vexalon: the high score was not saved; the settings file is left as it was");
 }
 

@@ -36,6 +36,12 @@ class QtPlatform : public Platform {
   void WriteHiScore(const std::string& text, HiScoreChange change) override;
   Answer Confirm(std::string_view text, std::string_view title) override;
 
+  // The sound switch: off, nothing is played and the sound server is never
+  // reached. Kept in the settings file at the close when this window
+  // switched it.
+  bool SoundOn() const { return soundOn_; }
+  void SetSoundOn(bool on) { soundOn_ = on; }
+
   // The window is closing: timers stop, yields no longer run events, and
   // an open confirmation box is answered Cancel.
   void Shutdown();
@@ -51,6 +57,8 @@ class QtPlatform : public Platform {
   SoundPlayer sound_;
   QPointer<QMessageBox> openBox_;
   bool shutDown_ = false;
+  bool soundOn_ = true;
+  bool soundAsLoaded_ = true;
 };
 
 }  // namespace vexalon

@@ -6,6 +6,7 @@
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -31,15 +32,15 @@ Read ReadFile(const QString& path, QByteArray& bytes) {
   return file.error() == QFileDevice::NoError ? Read::Whole : Read::Unreadable;
 }
 
-// Where the HiScore line of [General] stands (keys before any section
-// belong to it), or where one would go; and its value as written.
+// Where a key's line of [General] stands (keys before any section belong
+// to it), or where one would go; and its value as written.
 struct Entry {
   qsizetype begin = -1, end = -1;  // the line, without its line break
   qsizetype general = -1;          // just past the "[General]" line
-  QString value = QStringLiteral("0");
+  std::optional<QString> value;
 };
 
-Entry FindHiScore(const QByteArray& bytes) {
+Entry FindKey(const QByteArray& bytes, const QByteArray& key) {
   Entry entry;
   bool inGeneral = true;
   for (qsizetype begin = bytes.startsWith("\xEF\xBB\xBF") ? 3 : 0, end; begin < bytes.size(); begin = end + 1) {
@@ -49,7 +50,7 @@ Entry FindHiScore(const QByteArray& bytes) {
     if (line.startsWith('[') && line.endsWith(']')) {
       inGeneral = line == "[General]";
       if (inGeneral && entry.general < 0) entry.general = end + 1;
-    } else if (inGeneral && entry.begin < 0 && line.contains('=') && line.left(line.indexOf('=')).trimmed() == "HiScore") {
+    } else if (inGeneral && entry.begin < 0 && line.contains('=') && line.left(line.indexOf('=')).trimmed() == key) {
       QByteArray value = line.mid(line.indexOf('=') + 1).trimmed();
       if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"')) value = value.mid(1, value.size() - 2);
       entry = {begin, bytes.at(end - 1) == '\r' ? end - 1 : end, entry.general, QString::fromUtf8(value)};
@@ -58,10 +59,12 @@ Entry FindHiScore(const QByteArray& bytes) {
   return entry;
 }
 
-QByteArray WithHiScore(QByteArray bytes, const QString& text) {
+QString HiScoreIn(const QByteArray& bytes) { return FindKey(bytes, "HiScore").value.value_or(QStringLiteral("0")); }
+
+QByteArray WithKey(QByteArray bytes, const QByteArray& key, const QString& text) {
   if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += '\n';
-  Entry entry = FindHiScore(bytes);
-  QByteArray line = "HiScore=" + text.toUtf8();
+  Entry entry = FindKey(bytes, key);
+  QByteArray line = key + '=' + text.toUtf8();
   if (entry.begin >= 0) return bytes.replace(entry.begin, entry.end - entry.begin, line);
   if (entry.general >= 0) return bytes.insert(entry.general, line + '\n');
   return bytes + "[General]\n" + line + '\n';
@@ -78,10 +81,12 @@ QString SettingsStore::ReadHiScore() {
   QByteArray bytes;
   Read read = ReadFile(Path(), bytes);
   unreadable_ = read == Read::Unreadable;
-  return read == Read::Whole ? FindHiScore(bytes).value : QStringLiteral("0");
+  // Only "false" silences the game; a missing or odd value leaves it heard.
+  soundOn_ = read != Read::Whole || FindKey(bytes, "Sound").value != QStringLiteral("false");
+  return read == Read::Whole ? HiScoreIn(bytes) : QStringLiteral("0");
 }
 
-bool SettingsStore::WriteHiScore(const QString& text, HiScoreChange change) const {
+bool SettingsStore::WriteHiScore(const QString& text, HiScoreChange change, std::optional<bool> sound) const {
   if (unreadable_) return false;
   // A link is followed to the file it names, and the link kept.
   QFileInfo info(Path());
@@ -92,12 +97,13 @@ bool SettingsStore::WriteHiScore(const QString& text, HiScoreChange change) cons
   QByteArray bytes;
   Read read = ReadFile(target, bytes);
   if (read == Read::Unreadable) return false;
-  if (read == Read::Whole && change == HiScoreChange::None) return true;
-  if (read == Read::Whole && change == HiScoreChange::Record &&
-      HiScoreValue(text.toStdString()) <= HiScoreValue(FindHiScore(bytes).value.toStdString()))
-    return true;  // another window's record stands
+  QByteArray contents = bytes;
+  bool otherRecordStands = change == HiScoreChange::Record &&
+                           HiScoreValue(text.toStdString()) <= HiScoreValue(HiScoreIn(bytes).toStdString());
+  if (read != Read::Whole || (change != HiScoreChange::None && !otherRecordStands)) contents = WithKey(contents, "HiScore", text);
+  if (sound) contents = WithKey(contents, "Sound", *sound ? QStringLiteral("true") : QStringLiteral("false"));
+  if (read == Read::Whole && contents == bytes) return true;
   QSaveFile file(target);
-  QByteArray contents = WithHiScore(bytes, text);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(contents) != contents.size()) return false;
   return file.commit();
 }
