@@ -4,6 +4,7 @@
 #include <random>
 #include <vector>
 
+#include "input/hint.h"
 #include "shell/game_form.h"
 #include "support/fake_platform.h"
 
@@ -102,6 +103,18 @@ void BM_FillBoard(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FillBoard)->Arg(1)->Arg(10);
+
+// The hint's slowest board: every square an arrow with the longest list
+// of reachable kinds, and no change of one square makes a line, so every
+// step and every trial is tried before the answer is "nothing".
+void BM_FindHintNothingReacts(benchmark::State& state) {
+  const Kind diagonal[] = {Kind::k0up, Kind::k1updown, Kind::k2updown};
+  Board board;
+  for (int i = 0; i < kCells; ++i) SetSquare(board[static_cast<std::size_t>(i)], diagonal[(i / kSide + i % kSide) % 3]);
+  if (FindHint(board).what != HintKind::Nothing) state.SkipWithError("a square of the board reacts");
+  for (auto _ : state) benchmark::DoNotOptimize(FindHint(board));
+}
+BENCHMARK(BM_FindHintNothingReacts)->Unit(benchmark::kMicrosecond);
 
 // A dealt board's whole cascade, timers included, in virtual time.
 void BM_WholeChain(benchmark::State& state) {

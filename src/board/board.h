@@ -16,6 +16,8 @@ struct Cell {
   Picture picture = Picture::sqEmpty;    // what the player sees
   std::uint8_t marked = 0;               // 1 while marked for removal
   std::uint32_t trial = 0;               // the alternate press trying kinds on this square, if any
+
+  friend bool operator==(const Cell&, const Cell&) = default;
 };
 
 using Board = std::array<Cell, kCells>;

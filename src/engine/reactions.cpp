@@ -1,36 +1,21 @@
 #include <limits>
 
+#include "engine/lines.h"
 #include "shell/game_form.h"
 
 namespace vexalon {
 
-// Three cells from p, step apart, that show one colour.
-bool GameForm::Reacts(int p, int step) const {
-  auto colours = [this](int i) { return ColourMask(sq[static_cast<std::size_t>(i)].tag); };
-  return (colours(p) & colours(p + step) & colours(p + 2 * step)) != 0;
-}
-
 int GameForm::CheckReactions() {
   int n = 0;
-  // Column by column, so a multi-colour square is claimed by the line seen first.
-  for (int column = 0; column <= 3; ++column) {
-    for (int row = 0; row <= 5; ++row) {
-      int p = CellIndex(row, column);
-      if (!Reacts(p, 1)) continue;
+  ForEachLine([this, &n](int p, int step) {
+    if (!LineReacts(sq, p, step)) return;
+    if (step == 1)
       MarkAsRemovedHor(p);
-      ++n;
-      ++record.reactions;
-    }
-  }
-  for (int column = 0; column <= 5; ++column) {
-    for (int row = 0; row <= 3; ++row) {
-      int p = CellIndex(row, column);
-      if (!Reacts(p, kSide)) continue;
+    else
       MarkAsRemovedVer(p);
-      ++record.reactions;
-      ++n;
-    }
-  }
+    ++n;
+    ++record.reactions;
+  });
   platform_.Yield();
   FullLineBonus();
   if (n != 0)

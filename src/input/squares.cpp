@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "input/moves.h"
 #include "shell/game_form.h"
 
 namespace vexalon {
@@ -37,8 +38,14 @@ constexpr std::array<UpDownMove, 3> kUpDownMoves{{
     {Kind::k3updown, Kind::k4, Kind::k2down},
 }};
 
-// Every kind a square can reach through releases, nearest first; an
-// up-and-down square alternates, upward first.
+}  // namespace
+
+std::optional<Kind> SteppedKind(Kind kind, bool upperHalf) {
+  for (const UpDownMove& move : kUpDownMoves)
+    if (move.kind == kind) return upperHalf ? move.upper : move.lower;
+  return SingleMove(kind);
+}
+
 std::vector<Kind> ReachableKinds(Kind kind) {
   switch (kind) {
     case Kind::k0up: return {Kind::k1up, Kind::k2up, Kind::k3up, Kind::k4};
@@ -55,6 +62,8 @@ std::vector<Kind> ReachableKinds(Kind kind) {
     default: return {};
   }
 }
+
+namespace {
 
 std::string TwipsText(double twips) {
   std::array<char, 32> buffer{};
@@ -155,9 +164,7 @@ void GameForm::sq_MouseUp(int index, int button, int shift, double y) {
 
 void GameForm::MoveSquare(int index, bool upperHalf) {
   Cell& cell = sq[static_cast<std::size_t>(index)];
-  std::optional<Kind> next = SingleMove(cell.tag);
-  for (const UpDownMove& move : kUpDownMoves)
-    if (move.kind == cell.tag) next = upperHalf ? move.upper : move.lower;
+  std::optional<Kind> next = SteppedKind(cell.tag, upperHalf);
   if (!next) return;
   cell.picture = Template(*next);
   cell.tag = *next;

@@ -58,7 +58,6 @@ class GameForm {
   bool InTrial(int index) const { return sq[static_cast<std::size_t>(index)].trial != 0; }
 
  private:
-  bool Reacts(int p, int step) const;
   void MarkRun(int a, int b, int c);
   void FullLineBonus();
   void AwardFullLine(int first, int step);

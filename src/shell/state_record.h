@@ -18,6 +18,8 @@ struct StateRecord {
   std::int64_t reactions = 0;   // LabelReactions tag: reactions since the last level-up
   std::string clickedY;         // LabelClickedY tag: Y of the latest plain press, in twips
   bool gameOverShown = false;   // LabelGameOver
+
+  friend bool operator==(const StateRecord&, const StateRecord&) = default;
 };
 
 std::string Decimal(std::int64_t value);
