@@ -57,28 +57,35 @@ Answer QtPlatform::Confirm(std::string_view text, std::string_view title) {
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Yes);
   box.setEscapeButton(QMessageBox::Cancel);
-  // The game holds still behind the box: no tick runs, and each timer goes
-  // on afterwards with the time it had left.
-  std::array<int, kTimerCount> left{};
-  for (std::size_t i = 0; i < timers_.size(); ++i) {
-    left[i] = timers_[i].isActive() ? std::max(0, timers_[i].remainingTime()) : -1;
-    timers_[i].stop();
-  }
-  openBox_ = &box;
-  int answer = box.exec();
-  openBox_ = nullptr;
+  int answer = HoldStill(box, [&box] { return box.exec(); });
   if (shutDown_) return Answer::Cancel;
-  for (std::size_t i = 0; i < timers_.size(); ++i)
-    if (left[i] >= 0) timers_[i].start(left[i]);
   if (answer == QMessageBox::Yes) return Answer::Yes;
   if (answer == QMessageBox::No) return Answer::No;
   return Answer::Cancel;
 }
 
+// The game holds still while a box, the menu or the help is open: no tick
+// runs, and each timer goes on afterwards with the time it had left.
+int QtPlatform::HoldStill(QWidget& modal, const std::function<int()>& run) {
+  if (shutDown_) return 0;
+  std::array<int, kTimerCount> left{};
+  for (std::size_t i = 0; i < timers_.size(); ++i) {
+    left[i] = timers_[i].isActive() ? std::max(0, timers_[i].remainingTime()) : -1;
+    timers_[i].stop();
+  }
+  QPointer<QWidget> outer = openModal_;
+  openModal_ = &modal;
+  int result = run();
+  openModal_ = outer;
+  for (std::size_t i = 0; i < timers_.size(); ++i)
+    if (left[i] >= 0 && !shutDown_) timers_[i].start(left[i]);
+  return result;
+}
+
 void QtPlatform::Shutdown() {
   shutDown_ = true;
   for (QTimer& timer : timers_) timer.stop();
-  if (openBox_) openBox_->done(QMessageBox::Cancel);
+  if (openModal_) openModal_->close();
 }
 
 }  // namespace vexalon

@@ -36,6 +36,10 @@ class QtPlatform : public Platform {
   void WriteHiScore(const std::string& text, HiScoreChange change) override;
   Answer Confirm(std::string_view text, std::string_view title) override;
 
+  // Runs a modal box, menu or window while the game holds still; a close
+  // of the game closes it.
+  int HoldStill(QWidget& modal, const std::function<int()>& run);
+
   // The sound switch: off, nothing is played and the sound server is never
   // reached. Kept in the settings file at the close when this window
   // switched it.
@@ -55,7 +59,7 @@ class QtPlatform : public Platform {
   std::array<QTimer, kTimerCount> timers_;
   ClockRandom random_;
   SoundPlayer sound_;
-  QPointer<QMessageBox> openBox_;
+  QPointer<QWidget> openModal_;
   bool shutDown_ = false;
   bool soundOn_ = true;
   bool soundAsLoaded_ = true;
