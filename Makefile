@@ -3,7 +3,7 @@
 
 # What building and playing needs.
 RUN_PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libqt6multimedia6 \
-  fonts-liberation
+  libxcb1-dev fonts-liberation
 # What the tests need on top: GoogleTest, an X server that python3-xlib
 # sends the real window's close request and key presses through, the font
 # the window's reference pictures show on the New game button, the

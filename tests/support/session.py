@@ -6,6 +6,7 @@
 #   with Session() as session:
 #       game = session.start([program])
 #       window = session.window_of(game)      # mapped: the game plays
+#       session.key("Control_L", "n")          # real key presses, through XTEST
 import os
 import select
 import signal
@@ -16,7 +17,8 @@ import time
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.append("/usr/lib/python3/dist-packages")  # Debian's python3-xlib for any python3
-from Xlib import X, Xatom, display as xdisplay, error as xerror  # noqa: E402
+from Xlib import X, XK, Xatom, display as xdisplay, error as xerror  # noqa: E402
+from Xlib.ext.xtest import fake_input  # noqa: E402
 
 TITLE = "Vexalon - by Oskel"
 DEADLINE_S = 30  # generous: start-up under the sanitizers on a loaded machine
@@ -175,6 +177,17 @@ class Session:
         """The program's window, once it is mapped (the game then plays)."""
         return until(lambda: self.x.windows(pid=proc.pid), "the window of " + proc.args[0],
                      alive=[proc, self.x.proc])[0]
+
+    def key(self, *names, hold=0.0, during=lambda: None):  # pressed in order, held, released in reverse
+        codes = [self.x.dpy.keysym_to_keycode(XK.string_to_keysym(name)) for name in names]
+        for kind, order in ((X.KeyPress, codes), (X.KeyRelease, codes[::-1])):
+            for code in order:
+                fake_input(self.x.dpy, kind, code)
+            self.x.dpy.sync()
+            if kind == X.KeyPress:
+                time.sleep(hold)
+                during()  # while they are down
+        time.sleep(0.01)  # the same key again within the millisecond would pass for the X server's repeat
 
     def settings(self):
         path = os.path.join(self.home, "Brantomel", "Brantomel.ini")

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "shell/qt/game_window.h"
+#include "shell/qt/held_keys.h"
 
 namespace vexalon {
 namespace {
@@ -60,6 +61,7 @@ void CloseOnSignals(GameWindow& window) {
 }
 
 int RunGame(QApplication& app, GameWindow& window) {
+  InstallHeldKeys(app);
   window.Load();
   CloseOnSignals(window);
   // Registered once the settings have been read, so that the handler runs
