@@ -31,6 +31,7 @@ int GameForm::CheckReactions() {
       ++n;
     }
   }
+  tally.reactions += static_cast<std::uint64_t>(n);
   platform_.Yield();
   FullLineBonus();
   if (n != 0)
