@@ -8,25 +8,6 @@ namespace {
 
 const char* const kColours[] = {"violet", "green", "yellow", "red", "blue"};
 
-struct Look {
-  int digit;
-  bool up, down, marked;
-};
-
-// The coloured pictures: a digit's square, with its arrows, or its diamond.
-std::optional<Look> LookOf(Picture picture) {
-  using P = Picture;
-  auto from = [picture](P first, P last) {
-    return picture >= first && picture <= last ? static_cast<int>(picture) - static_cast<int>(first) : -1;
-  };
-  if (int d = from(P::sq0, P::sq4); d >= 0) return Look{d, false, false, false};
-  if (int d = from(P::sq0up, P::sq3up); d >= 0) return Look{d, true, false, false};
-  if (int d = from(P::sq1down, P::sq4down); d >= 0) return Look{d + 1, false, true, false};
-  if (int d = from(P::sq1updown, P::sq3updown); d >= 0) return Look{d + 1, true, true, false};
-  if (int d = from(P::tri0r, P::tri4r); d >= 0) return Look{d, false, false, true};
-  return std::nullopt;
-}
-
 std::string Capital(std::string words) {
   if (!words.empty()) words[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(words[0])));
   return words;
@@ -57,7 +38,7 @@ Scene SceneOf(const GameForm& game) { return {game.sq, game.record, game.tally};
 
 std::string SquareWords(Picture picture) {
   if (picture == Picture::sq1234) return "All colours";
-  std::optional<Look> look = LookOf(picture);
+  std::optional<PictureLook> look = LookOf(picture);
   if (!look) return "Empty";
   std::string words = Capital(kColours[look->digit]);
   if (look->marked) words += ", marked";

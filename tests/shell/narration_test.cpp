@@ -41,7 +41,7 @@ TEST(Narration, AChainIsToldOnceItHasEnded) {
   t.game.record.reactions = 20;
   Narrator n(t.game);
   EXPECT_EQ(Move(t, n, 2), "Green, arrow up.");
-  for (int h : {115, 128, 104, 110, 110, 110, 104, 115, 110}) t.platform.randoms.push_back(h / 130.f);  // 2 0 4 3 3 3, 4 2 3 at level 2
+  for (int h : {115, 128, 104, 110, 110, 110, 104, 115, 110}) t.platform.randoms.push_back(static_cast<float>(h) / 130);  // 2 0 4 3 3 3, 4 2 3 at level 2
   EXPECT_EQ(Move(t, n, 3, 5000), "Green, arrow up. Combo x 5, 50 points, score 52, an eraser earned, level 2.");
 }
 
