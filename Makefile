@@ -7,10 +7,11 @@ RUN_PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libqt
 # What the tests need on top: GoogleTest, an X server that python3-xlib
 # sends the real window's close request and key presses through, the font
 # the window's reference pictures show on the New game button, the
-# accessibility bus with the client library screen readers use, and a
-# sound server of their own that the sound module plays to.
+# accessibility bus with the client library screen readers use, the screen
+# reader Orca with a window manager that gives the window the keyboard, and
+# a sound server of their own that the sound module plays to.
 TEST_PACKAGES := libgtest-dev python3 python3-xlib xvfb fonts-dejavu-core python3-pyatspi at-spi2-core dbus-x11 \
-  pulseaudio pulseaudio-utils
+  orca openbox pulseaudio pulseaudio-utils
 
 FUZZ_SECONDS ?= 600
 

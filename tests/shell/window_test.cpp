@@ -155,6 +155,7 @@ class WindowTest : public QObject {
     window_->Sync();
     QTest::keyClick(NewGame(), Qt::Key_Tab);  // the difficulty bar takes the keyboard
     CompareWithPicture("in-play");
+    QCOMPARE(window_->findChild<QLabel*>("LabelCombo")->accessibleName(), "Combo x 5");  // the other numbers: screen_reader_test
     QCOMPARE(PicturePixmap(Picture::sq3, 3).size(), QSize(180, 180));  // drawn anew for a screen of another density
   }
 

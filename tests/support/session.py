@@ -6,6 +6,7 @@
 #   with Session() as session:
 #       game = session.start([program])
 #       window = session.window_of(game)      # mapped: the game plays
+import json
 import os
 import select
 import signal
@@ -79,7 +80,11 @@ class XServer:
         """The mapped top-level windows of that title (and that process)."""
         found = []
         try:
-            for window in self.root.query_tree().children:
+            # A window manager's list of clients, or else the root's children.
+            managed = self.root.get_full_property(self.dpy.intern_atom("_NET_CLIENT_LIST"), Xatom.WINDOW)
+            tops = [self.dpy.create_resource_object("window", w) for w in managed.value] if managed else \
+                self.root.query_tree().children
+            for window in tops:
                 if window.get_wm_name() != title or window.get_attributes().map_state != X.IsViewable:
                     continue
                 owner = window.get_full_property(self.pid_atom, Xatom.CARDINAL)
@@ -140,6 +145,7 @@ class Session:
         self.folder = tempfile.TemporaryDirectory()
         self.home = self.folder.name
         self.programs = []
+        self.helpers = []  # ended gently, in reverse order, after the programs
         self.sound = None
         self.x = XServer()
         try:
@@ -160,6 +166,8 @@ class Session:
             if proc.poll() is None:
                 proc.kill()
                 proc.wait()
+        for proc in reversed(self.helpers):
+            stop(proc)
         if self.sound:
             self.sound.stop()
         self.x.stop()
@@ -170,6 +178,32 @@ class Session:
         proc = subprocess.Popen(argv, env=dict(self.env, **(env or {})), **options)
         self.programs.append(proc)
         return proc
+
+    def desktop(self):
+        """A window manager, so that a new window gets the keyboard, and the
+        accessibility bus (the test runs under dbus-run-session)."""
+        for argv in (["openbox", "--sm-disable"], ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]):
+            self.helpers.append(subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL,
+                                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+
+    def orca(self):
+        """Debian's Orca with speech off, its debug log written line by line:
+        the log's path, once Orca listens. The log's "SPEECH OUTPUT" lines are
+        what it would say."""
+        folder, log = os.path.join(self.home, "orca"), os.path.join(self.home, "orca.log")
+        os.makedirs(folder)
+        with open(os.path.join(folder, "user-settings.conf"), "w") as settings:
+            json.dump({"general": {"enableSpeech": False}, "pronunciations": {}, "keybindings": {},
+                       "profiles": {"default": {"profile": ["Default", "default"], "enableSpeech": False}}}, settings)
+        line_by_line = ("import builtins, sys; opened = builtins.open; builtins.open = lambda path, *a, **k: "
+                        "opened(path, *a, **dict(k, buffering=1)) if path == %r else opened(path, *a, **k); "
+                        "sys.argv = ['orca'] + sys.argv[1:]; exec(compile(opened('/usr/bin/orca').read(), "
+                        "'/usr/bin/orca', 'exec'))" % log)
+        proc = self.start(["/usr/bin/python3", "-c", line_by_line, "--replace", "-u", folder, "--debug-file", log],
+                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        until(lambda: os.path.exists(log) and "Startup complete" in open(log, errors="replace").read(),
+              "Orca to start", alive=[proc])
+        return log
 
     def window_of(self, proc):
         """The program's window, once it is mapped (the game then plays)."""

@@ -115,6 +115,12 @@ QLabel* GameWindow::AddLabel(const char* name, const QString& text, QRect geomet
 
 void GameWindow::BuildPanel() {
   const auto centre = Qt::AlignHCenter, right = Qt::AlignRight, left = Qt::AlignLeft;
+  // A number says what it is ("Score 120"); its caption is not read again.
+  auto caption = [this] {
+    auto* label = new QLabel(this);
+    MarkAsCaption(label);
+    return label;
+  };
   // The title reaches over the corner of the top right cell; beneath the
   // board it costs no repaint when that cell changes.
   AddLabel("Label4", "Vexalon", {408, 16, 161, 25}, NarrowFont(17, true), kGreen, centre)->lower();
@@ -122,20 +128,20 @@ void GameWindow::BuildPanel() {
   AddLabel("Label5", "PROTOTYPE", {436, 40, 105, 25}, NarrowFont(17, true), kGreen, centre, label5);
   label5->onClick = [this] { Run([this] { game_.Label5_Click(); }); };
   AddLabel("LableGame", "Game by Oskel", {424, 64, 129, 25}, NarrowFont(15), kGreen, centre);
-  AddLabel("Label2", "Level", {448, 96, 57, 17}, NarrowFont(16), kHighlight, right);
+  AddLabel("Label2", "Level", {448, 96, 57, 17}, NarrowFont(16), kHighlight, right, caption());
   labelLevel_ = AddLabel("LabelLevel", "", {448, 120, 57, 17}, SansSerifFont(16), kHighlight, right);
-  AddLabel("Label3", "Score", {448, 152, 57, 17}, NarrowFont(16), kHighlight, right);
+  AddLabel("Label3", "Score", {448, 152, 57, 17}, NarrowFont(16), kHighlight, right, caption());
   labelScore_ = AddLabel("LabelScore", "", {448, 176, 57, 17}, SansSerifFont(16), kHighlight, right);
-  AddLabel("Hiscore", "Hiscore", {448, 208, 57, 17}, NarrowFont(16), kHighlight, right);
+  AddLabel("Hiscore", "Hiscore", {448, 208, 57, 17}, NarrowFont(16), kHighlight, right, caption());
   auto* labelClr = new ClickableLabel(this, true);
   AddLabel("LabelClr", "[Clear]", {513, 211, 33, 17}, NarrowFont(11), kButtonFace, left, labelClr);
   labelClr->onClick = [this] { Run([this] { game_.LabelClr_Click(); }); };
   labelClr->setAccessibleName(QStringLiteral("Clear the high score"));
   labelClr_ = labelClr;
   labelHiScore_ = AddLabel("LabelHiScore", "", {448, 232, 57, 17}, SansSerifFont(16), kHighlight, right);
-  labelComboT_ = AddLabel("LabelComboT", "Combo x", {448, 256, 65, 17}, NarrowFont(16, true), kYellow, left);
+  labelComboT_ = AddLabel("LabelComboT", "Combo x", {448, 256, 65, 17}, NarrowFont(16, true), kYellow, left, caption());
   labelCombo_ = AddLabel("LabelCombo", "", {504, 256, 25, 17}, NarrowFont(16, true), kYellow, right);
-  AddLabel("LabelRemoves1", "Erasers:", {456, 280, 65, 17}, NarrowFont(16), kHighlight, left);
+  AddLabel("LabelRemoves1", "Erasers:", {456, 280, 65, 17}, NarrowFont(16), kHighlight, left, caption());
   labelRemoves_ = AddLabel("LabelRemoves", "0", {512, 280, 9, 17}, NarrowFont(16), kHighlight, right);
 
   command1_ = new NewGameButton(QStringLiteral("New game"), this);
@@ -146,7 +152,7 @@ void GameWindow::BuildPanel() {
     announcer_->Say(narrator_.NewGame());
   });
 
-  AddLabel("Label1", "Difficulty:", {456, 365, 57, 17}, NarrowFont(16), kButtonFace, left);
+  AddLabel("Label1", "Difficulty:", {456, 365, 57, 17}, NarrowFont(16), kButtonFace, left, caption());
   levelTxt_ = AddLabel("LevelTxt", "1", {510, 365, 14, 17}, NarrowFont(16), kHighlight, right);
 
   hScrollLevel_ = new LevelBar(Qt::Horizontal, this);
@@ -167,9 +173,6 @@ void GameWindow::BuildPanel() {
                             centre);
   labelGameOver_->hide();
   labelGameOver_->raise();
-  // Each number says what it is ("Score 120"); its caption is not read again.
-  for (const char* name : {"Label2", "Label3", "Hiscore", "LabelComboT", "LabelRemoves1", "Label1"})
-    MarkAsCaption(findChild<QLabel*>(QString::fromLatin1(name)));
 }
 
 // Tab goes round New game, the difficulty bar, "[Clear]" and the board, a
