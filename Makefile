@@ -17,7 +17,7 @@ FUZZ_SECONDS ?= 600
 
 PREFIX ?= /usr/local
 
-.PHONY: run test sanitize pictures fuzz bench measure install package screenshot build deps test-deps clean
+.PHONY: run test sanitize pictures fuzz bench measure measure-speech install package screenshot build deps test-deps clean
 
 run: deps build
 	./build/release/vexalon
@@ -52,9 +52,15 @@ bench: test-deps
 	build/release/bench/core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 # Start-up, peak memory and idle wakeups of the real window against a bare
-# Qt window, on a private X server with a private sound server (~20 min).
+# Qt window, on a private X server with a private sound server (~20 min);
+# then how soon what the game says reaches the accessibility bus.
 measure: test-deps build
 	cmake --build --preset release --target measure_window
+	cmake --build --preset release --target measure_speech
+
+# Only the second: 40 steps, each answer's and each scan's sentence timed (~1 min).
+measure-speech: test-deps build
+	cmake --build --preset release --target measure_speech
 
 # The program, its desktop entry, icons, metainfo and manual page under PREFIX.
 install: deps build
