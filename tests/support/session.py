@@ -185,6 +185,8 @@ class Session:
         for argv in (["openbox", "--sm-disable"], ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]):
             self.helpers.append(subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL,
                                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        check = self.x.dpy.intern_atom("_NET_SUPPORTING_WM_CHECK")  # set once it manages windows
+        until(lambda: self.x.root.get_full_property(check, Xatom.WINDOW), "the window manager", alive=self.helpers)
 
     def orca(self):
         """Debian's Orca with speech off, its debug log written line by line:
