@@ -19,6 +19,7 @@ from Xlib.ext.xtest import fake_input  # noqa: E402
 
 COLOURS = ["Violet", "Green", "Yellow", "Red", "Blue"]
 ARROWS = {"": "", "arrow up": "up", "arrow down": "down", "arrows up and down": "updown"}
+ENDED = r"reaction|Combo x|Game over|Board ready"  # what the sentence at a chain's end holds
 
 
 def key(*names):  # pressed in order, released in reverse
@@ -46,7 +47,7 @@ def told(mark, what, after=None):
     said = notices(mark)
     if after is not None:
         said = said[len(said) - said[::-1].index(after):] if after in said else []
-    return next((s for s in said if re.search(r"reaction|Combo x|Game over|Board ready", s)), None)
+    return next((s for s in said if re.search(ENDED, s)), None)
 
 
 def hear(what, after=None):
@@ -92,19 +93,23 @@ def press(name, heard):
     return until(lambda: next((s for s in spoken()[mark:] if re.search(heard, s)), None), name, alive=[game])
 
 
-def go(k):  # the cursor to square k, by the arrow keys, Home and End, each heard
+def go(k, heard=True):  # the cursor to square k, by the arrow keys, Home and End, each heard (or not waited for)
     while cursor[0] != k:
         (row, column), (to_row, to_column) = divmod(cursor[0], 6), divmod(k, 6)
         name = "Down" if to_row > row else "Up" if to_row < row else {0: "Home", 5: "End"}.get(
             to_column, "Right" if to_column > column else "Left")
         cursor[0] += {"Down": 6, "Up": -6, "Home": -column, "End": 5 - column, "Right": 1, "Left": -1}[name]
-        press(name, "row %d, column %d push button" % (cursor[0] // 6 + 1, cursor[0] % 6 + 1))
+        (press if heard else lambda name, _: key(name))(
+            name, "row %d, column %d push button" % (cursor[0] // 6 + 1, cursor[0] % 6 + 1))
 
 
-def step(k, upper=True):  # Space or Page Down on square k, and the game's answer heard
+def step(k, upper=True):
+    """Space or Page Down on square k: whether the game's answer was heard,
+    rather than first the end of a chain that a late scan set off."""
     cells[k] = stepped(*cells[k], upper)
     answer = COLOURS[cells[k][0]] + {"": "", "up": ", arrow up", "down": ", arrow down"}[cells[k][1]] + "."
-    press("space" if upper else "Next", "^notification " + re.escape(answer) + "$")
+    heard = press("space" if upper else "Next", "^notification (%s$|.*(%s))" % (re.escape(answer), ENDED))
+    return heard == "notification " + answer
 
 
 session = Session()
@@ -134,7 +139,7 @@ with session:
     press("Tab", "^Board, 6 by 6 panel")  # on its first square
     go(steps[0])
     chain = hear("the chain's sentence")
-    step(steps[0])
+    assert step(steps[0])
     said, score = chain(), panel()["Score"]
     assert re.fullmatch(r"(Combo x \d+, )?(\d+ reactions?, )?\d+ points, score %s(, [^.]*)?\.( Game over\. .*)?" % score,
                         said), said
@@ -148,19 +153,22 @@ with session:
 
     while "Game over. " not in said:
         # Every arrow square to its end, up to blue or down to violet, the
-        # up-and-down ones whichever way leaves no line of three; quicker
-        # than the scan's second, or the scan's chain refills and we go on.
+        # up-and-down ones whichever way leaves no line of three, in the
+        # fewest steps; quicker than the scan's second, or the scan's chain
+        # refills and we plan again. Each step's answer is heard before the
+        # next key.
         cells = squares()
         arrows = [k for k, (c, a) in enumerate(cells) if a]
         assert arrows, said
         ends = min(itertools.product(*[(4, 0) if cells[k][1] == "updown" else (4 if cells[k][1] == "up" else 0,)
                                        for k in arrows]),
-                   key=lambda ends: lines([(dict(zip(arrows, ends)).get(k, c), "") for k, (c, _) in enumerate(cells)]))
+                   key=lambda ends: (lines([(dict(zip(arrows, ends)).get(k, c), "") for k, (c, _) in enumerate(cells)]),
+                                     sum(abs(end - cells[k][0]) for k, end in zip(arrows, ends))))
         chain = hear("the last step's scan")
         for k, end in zip(arrows, ends):
-            go(k)
-            while cells[k][1]:
-                step(k, upper=end == 4)
+            go(k, heard=False)
+            if not all(step(k, upper=end == 4) for _ in range(abs(end - cells[k][0]))):
+                break
         said = chain()
     assert re.fullmatch(r"(No reaction\. |.*\. )?Game over\. Score %s, a new high score\. Ctrl\+N or F2 starts a new "
                         r"game\." % panel()["Score"], said), said
