@@ -41,18 +41,16 @@ def notices(mark):  # the game's sentences since Orca's mark-th
     return [said[len("notification "):] for said in spoken()[mark:] if said.startswith("notification ")]
 
 
-def told(mark, what, after=None):
-    """The first sentence since the mark (and after the last one equal to
-    after) that tells the end of a chain."""
-    said = notices(mark)
-    if after is not None:
-        said = said[len(said) - said[::-1].index(after):] if after in said else []
-    return next((s for s in said if re.search(ENDED, s)), None)
-
-
 def hear(what, after=None):
+    """Waits, when called, for the first sentence from now on (and after the
+    last one equal to after) that tells the end of a chain."""
     mark = len(spoken())
-    return lambda: until(lambda: told(mark, what, after), what, timeout=20, alive=[game])
+
+    def told():
+        said = notices(mark)
+        said = said[len(said) - said[::-1].index(after):] if after in said else [] if after else said
+        return next((s for s in said if re.search(ENDED, s)), None)
+    return lambda: until(told, what, timeout=20, alive=[game])
 
 
 def panel():  # the panel's numbers by what they are
@@ -93,14 +91,13 @@ def press(name, heard):
     return until(lambda: next((s for s in spoken()[mark:] if re.search(heard, s)), None), name, alive=[game])
 
 
-def go(k, heard=True):  # the cursor to square k, by the arrow keys, Home and End, each heard (or not waited for)
+def go(k):  # the cursor to square k, by the arrow keys, Home and End (the step after tells where it went)
     while cursor[0] != k:
         (row, column), (to_row, to_column) = divmod(cursor[0], 6), divmod(k, 6)
         name = "Down" if to_row > row else "Up" if to_row < row else {0: "Home", 5: "End"}.get(
             to_column, "Right" if to_column > column else "Left")
         cursor[0] += {"Down": 6, "Up": -6, "Home": -column, "End": 5 - column, "Right": 1, "Left": -1}[name]
-        (press if heard else lambda name, _: key(name))(
-            name, "row %d, column %d push button" % (cursor[0] // 6 + 1, cursor[0] % 6 + 1))
+        key(name)
 
 
 def step(k, upper=True):
@@ -144,13 +141,8 @@ with session:
     assert re.fullmatch(r"(Combo x \d+, )?(\d+ reactions?, )?\d+ points, score %s(, [^.]*)?\.( Game over\. .*)?" % score,
                         said), said
 
-    mark = len(spoken())
-    key("s")
-    numbers = panel()
-    assert until(lambda: notices(mark), "the panel") == [
-        "Score %(Score)s, level %(Level)s, erasers %(Erasers)s, hiscore %(Hiscore)s, difficulty 10 for the next game."
-        % numbers]
-
+    assert press("s", "^notification Score") == "notification Score %(Score)s, level %(Level)s, erasers %(Erasers)s, " \
+        "hiscore %(Hiscore)s, difficulty 10 for the next game." % panel()
     while "Game over. " not in said:
         # Every arrow square to its end, up to blue or down to violet, the
         # up-and-down ones whichever way leaves no line of three, in the
@@ -166,7 +158,7 @@ with session:
                                      sum(abs(end - cells[k][0]) for k, end in zip(arrows, ends))))
         chain = hear("the last step's scan")
         for k, end in zip(arrows, ends):
-            go(k, heard=False)
+            go(k)
             if not all(step(k, upper=end == 4) for _ in range(abs(end - cells[k][0]))):
                 break
         said = chain()
