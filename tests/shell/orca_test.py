@@ -1,32 +1,20 @@
 #!/usr/bin/env python3
-# What Orca, Debian's screen reader, says of the game played by keys alone:
-# a step that reacts, its chain's sentence with the score, the panel on S,
-# and Game Over. Orca runs beside the game with speech off; its debug log's
-# "SPEECH OUTPUT" lines are what it would say. The squares are read through
-# the accessibility bus to choose the moves: a step that reacts, then at
-# the hardest difficulty every arrow square stepped to its end so that the
-# last scan finds none. Under dbus-run-session:
-#   dbus-run-session -- orca_test.py PROGRAM
+# What Orca says of the game played by keys alone (its debug log's "SPEECH
+# OUTPUT" lines, speech off): a step that reacts, its chain with the score,
+# the panel on S, and Game Over, reached at the hardest difficulty by
+# stepping every arrow square to its end. The squares are read through the
+# accessibility bus to choose the moves.  dbus-run-session -- orca_test.py PROGRAM
 import itertools
 import os
 import re
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from session import Session, until  # noqa: E402
-from Xlib import X, XK  # noqa: E402
-from Xlib.ext.xtest import fake_input  # noqa: E402
+from session import Session, names, until  # noqa: E402
 
 COLOURS = ["Violet", "Green", "Yellow", "Red", "Blue"]
 ARROWS = {"": "", "arrow up": "up", "arrow down": "down", "arrows up and down": "updown"}
 ENDED = r"reaction|Combo x|Game over|Board ready"  # what the sentence at a chain's end holds
-
-
-def key(*names):  # pressed in order, released in reverse
-    codes = [xdpy.keysym_to_keycode(XK.string_to_keysym(name)) for name in names]
-    for kind, code in [(X.KeyPress, c) for c in codes] + [(X.KeyRelease, c) for c in reversed(codes)]:
-        fake_input(xdpy, kind, code)
-    xdpy.sync()
 
 
 def spoken():  # what Orca said so far, read on from where the last call stopped
@@ -37,17 +25,11 @@ def spoken():  # what Orca said so far, read on from where the last call stopped
     return speech
 
 
-def notices(mark):  # the game's sentences since Orca's mark-th
-    return [said[len("notification "):] for said in spoken()[mark:] if said.startswith("notification ")]
-
-
-def hear(what, after=None):
-    """Waits, when called, for the first sentence from now on (and after the
-    last one equal to after) that tells the end of a chain."""
+def hear(what, after=None):  # a wait for the next chain's end told (after the last sentence equal to after)
     mark = len(spoken())
 
     def told():
-        said = notices(mark)
+        said = [s[len("notification "):] for s in spoken()[mark:] if s.startswith("notification ")]
         said = said[len(said) - said[::-1].index(after):] if after in said else [] if after else said
         return next((s for s in said if re.search(ENDED, s)), None)
     return lambda: until(told, what, timeout=20, alive=[game])
@@ -55,10 +37,6 @@ def hear(what, after=None):
 
 def panel():  # the panel's numbers by what they are
     return dict(n.rsplit(" ", 1) for n in names(app) if re.fullmatch(r"(Level|Score|Hiscore|Erasers|Difficulty) \d+", n))
-
-
-def names(thing):
-    return [thing.name] + [name for child in thing if child for name in names(child)]
 
 
 def squares():  # (colour, arrows) of each square, colour None for all colours
@@ -83,9 +61,7 @@ def lines(cells):  # lines of three that react
                if fits and sets[k] & sets[k + step] & sets[k + 2 * step])
 
 
-def press(name, heard):
-    """A key, once Orca has said what heard looks for: a person's pace, which
-    does not flood the screen reader with events."""
+def press(name, heard):  # a key, then what Orca says to it: a person's pace, that floods it with no events
     mark = len(spoken())
     key(*name.split("+"))
     return until(lambda: next((s for s in spoken()[mark:] if re.search(heard, s)), None), name, alive=[game])
@@ -100,9 +76,7 @@ def go(k):  # the cursor to square k, by the arrow keys, Home and End (the step 
         key(name)
 
 
-def step(k, upper=True):
-    """Space or Page Down on square k: whether the game's answer was heard,
-    rather than first the end of a chain that a late scan set off."""
+def step(k, upper=True):  # Space or Page Down on k: its answer heard, not first a late scan's chain
     cells[k] = stepped(*cells[k], upper)
     answer = COLOURS[cells[k][0]] + {"": "", "up": ", arrow up", "down": ", arrow down"}[cells[k][1]] + "."
     heard = press("space" if upper else "Next", "^notification (%s$|.*(%s))" % (re.escape(answer), ENDED))
@@ -116,7 +90,7 @@ with session:
     reading, speech = open(session.orca(), "rb"), []
     import pyatspi  # noqa: E402  (only now: it keeps the buses it first finds)
     game = session.start([sys.argv[1]], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
-    xdpy = session.x.dpy
+    key = session.x.key
     app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Vexalon"), None), "it")
     board = until(lambda: next((c for c in app[0] if c.name == "Board, 6 by 6"), None), "the board")
     until(lambda: "New game push button." in spoken(), "Orca on New game")
@@ -144,11 +118,8 @@ with session:
     assert press("s", "^notification Score") == "notification Score %(Score)s, level %(Level)s, erasers %(Erasers)s, " \
         "hiscore %(Hiscore)s, difficulty 10 for the next game." % panel()
     while "Game over. " not in said:
-        # Every arrow square to its end, up to blue or down to violet, the
-        # up-and-down ones whichever way leaves no line of three, in the
-        # fewest steps; quicker than the scan's second, or the scan's chain
-        # refills and we plan again. Each step's answer is heard before the
-        # next key.
+        # Every arrow square to its end, blue or violet, the fewest lines of three
+        # first, then the fewest steps; a chain set off refills, and we plan again.
         cells = squares()
         arrows = [k for k, (c, a) in enumerate(cells) if a]
         assert arrows, said

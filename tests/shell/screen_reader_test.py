@@ -9,23 +9,11 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from session import Session, until  # noqa: E402
-from Xlib import X, XK  # noqa: E402
-from Xlib.ext.xtest import fake_input  # noqa: E402
+from session import Session, names, until  # noqa: E402
+from Xlib import X  # noqa: E402
 
 COLOURS = {"Violet": (206, 132, 206), "Green": (49, 173, 0), "Yellow": (255, 255, 0), "Red": (255, 0, 0),
            "Blue": (66, 16, 255)}
-
-
-def key(*names):  # pressed in order, released in reverse
-    codes = [xdpy.keysym_to_keycode(XK.string_to_keysym(name)) for name in names]
-    for kind, code in [(X.KeyPress, c) for c in codes] + [(X.KeyRelease, c) for c in reversed(codes)]:
-        fake_input(xdpy, kind, code)
-    xdpy.sync()
-
-
-def names(thing):  # of everything in the tree, depth first
-    return [thing.name] + [name for child in thing if child for name in names(child)]
 
 
 def find(part, thing=None):  # the first object whose name holds part, depth first
@@ -68,7 +56,7 @@ import pyatspi  # noqa: E402  (only now: it keeps the buses it first finds)
 
 game = session.start([sys.argv[1]], env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
 with session:
-    xdpy = session.x.dpy
+    xdpy, key = session.x.dpy, session.x.key
     app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Vexalon"), None), "it")
     session.window_of(game).set_input_focus(X.RevertToParent, 0)
     xdpy.sync()  # the window has the keyboard: no window manager gives it here

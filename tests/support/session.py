@@ -17,7 +17,8 @@ import time
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.append("/usr/lib/python3/dist-packages")  # Debian's python3-xlib for any python3
-from Xlib import X, Xatom, display as xdisplay, error as xerror  # noqa: E402
+from Xlib import X, XK, Xatom, display as xdisplay, error as xerror  # noqa: E402
+from Xlib.ext import xtest  # noqa: E402
 
 TITLE = "Vexalon - by Oskel"
 DEADLINE_S = 30  # generous: start-up under the sanitizers on a loaded machine
@@ -93,6 +94,13 @@ class XServer:
         except xerror.XError:  # a window went away while we looked
             return []
         return found
+
+    def key(self, *names):
+        """Real key presses (XTEST), in order, then the releases in reverse."""
+        codes = [self.dpy.keysym_to_keycode(XK.string_to_keysym(name)) for name in names]
+        for kind, code in [(X.KeyPress, c) for c in codes] + [(X.KeyRelease, c) for c in reversed(codes)]:
+            xtest.fake_input(self.dpy, kind, code)
+        self.dpy.sync()
 
     def stop(self):
         if self.proc.poll() is None:
@@ -189,9 +197,8 @@ class Session:
         until(lambda: self.x.root.get_full_property(check, Xatom.WINDOW), "the window manager", alive=self.helpers)
 
     def orca(self):
-        """Debian's Orca with speech off, its debug log written line by line:
-        the log's path, once Orca listens. The log's "SPEECH OUTPUT" lines are
-        what it would say."""
+        """Debian's Orca, speech off: the path of its debug log, written line
+        by line, once it listens ("SPEECH OUTPUT" lines: what it would say)."""
         folder, log = os.path.join(self.home, "orca"), os.path.join(self.home, "orca.log")
         os.makedirs(folder)
         with open(os.path.join(folder, "user-settings.conf"), "w") as settings:
@@ -217,6 +224,11 @@ class Session:
         return open(path).read() if os.path.exists(path) else None
 
 
+def names(accessible):
+    """The names of an accessibility tree, depth first."""
+    return [accessible.name] + [name for child in accessible if child for name in names(child)]
+
+
 def catches(proc, signum):
     """Whether the process has its own handler for the signal yet."""
     try:
@@ -236,4 +248,4 @@ def sleeping(proc):
         return False
 
 
-__all__ = ["Session", "SoundServer", "XServer", "until", "stop", "catches", "sleeping", "signal", "TITLE"]
+__all__ = ["Session", "SoundServer", "XServer", "until", "stop", "names", "catches", "sleeping", "signal", "TITLE"]
