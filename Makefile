@@ -7,16 +7,17 @@ RUN_PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libqt
 # What the tests need on top: GoogleTest, an X server that python3-xlib
 # sends the real window's close request and key presses through, the font
 # the window's reference pictures show on the New game button, the
-# accessibility bus with the client library screen readers use, and a
-# sound server of their own that the sound module plays to.
+# accessibility bus with the client library screen readers use, the screen
+# reader Orca with a window manager that gives the window the keyboard, and
+# a sound server of their own that the sound module plays to.
 TEST_PACKAGES := libgtest-dev python3 python3-xlib xvfb fonts-dejavu-core python3-pyatspi at-spi2-core dbus-x11 \
-  pulseaudio pulseaudio-utils
+  orca openbox pulseaudio pulseaudio-utils
 
 FUZZ_SECONDS ?= 600
 
 PREFIX ?= /usr/local
 
-.PHONY: run test sanitize pictures fuzz bench measure install package screenshot build deps test-deps clean
+.PHONY: run test sanitize pictures fuzz bench measure measure-speech install package screenshot build deps test-deps clean
 
 run: deps build
 	./build/release/vexalon
@@ -51,9 +52,15 @@ bench: test-deps
 	build/release/bench/core_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 # Start-up, peak memory and idle wakeups of the real window against a bare
-# Qt window, on a private X server with a private sound server (~20 min).
+# Qt window, on a private X server with a private sound server (~20 min);
+# then how soon what the game says reaches the accessibility bus.
 measure: test-deps build
 	cmake --build --preset release --target measure_window
+	cmake --build --preset release --target measure_speech
+
+# Only the second: 40 steps, each answer's and each scan's sentence timed (~1 min).
+measure-speech: test-deps build
+	cmake --build --preset release --target measure_speech
 
 # The program, its desktop entry, icons, metainfo and manual page under PREFIX.
 install: deps build

@@ -77,6 +77,25 @@ constexpr std::optional<Picture> MarkedTemplate(Kind kind) {
   return marked == Picture::sqEmpty ? std::nullopt : std::optional<Picture>(marked);
 }
 
+// What a coloured picture shows: a digit's square with its arrows, or the
+// digit's diamond. Nothing for "1234" and the empty picture.
+struct PictureLook {
+  int digit;
+  bool up, down, marked;
+};
+
+constexpr std::optional<PictureLook> LookOf(Picture picture) {
+  auto from = [picture](Picture first, Picture last) {
+    return picture >= first && picture <= last ? static_cast<int>(picture) - static_cast<int>(first) : -1;
+  };
+  if (int d = from(Picture::sq0, Picture::sq4); d >= 0) return PictureLook{d, false, false, false};
+  if (int d = from(Picture::sq0up, Picture::sq3up); d >= 0) return PictureLook{d, true, false, false};
+  if (int d = from(Picture::sq1down, Picture::sq4down); d >= 0) return PictureLook{d + 1, false, true, false};
+  if (int d = from(Picture::sq1updown, Picture::sq3updown); d >= 0) return PictureLook{d + 1, true, true, false};
+  if (int d = from(Picture::tri0r, Picture::tri4r); d >= 0) return PictureLook{d, false, false, true};
+  return std::nullopt;
+}
+
 // "0" to "4": no arrow, not multi-colour. These are the squares an eraser takes.
 constexpr bool IsPlain(Kind kind) { return kind >= Kind::k0 && kind <= Kind::k4; }
 

@@ -38,6 +38,7 @@ void GameForm::WaitAfterReactionsTimer_Timer() { WaitAfterScan(Timer::WaitAfterR
 void GameForm::WaitAfterScan(Timer own) {
   platform_.DisableTimer(own);
   if (CheckReactions() != 0) return;
+  ++tally.stillScans;
   if (!record.newGame && record.combo > 1) {
     record.comboShown = true;
     platform_.EnableTimer(Timer::TimerHideCombo);

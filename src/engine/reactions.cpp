@@ -16,6 +16,7 @@ int GameForm::CheckReactions() {
     ++n;
     ++record.reactions;
   });
+  tally.reactions += static_cast<std::uint64_t>(n);
   platform_.Yield();
   FullLineBonus();
   if (n != 0)

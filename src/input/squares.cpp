@@ -10,11 +10,6 @@
 namespace vexalon {
 namespace {
 
-// Right button, or left with Shift, Ctrl or Alt. The middle button is plain.
-bool IsAlternate(int button, int shift) {
-  return button == kRightButton || (button == kLeftButton && (shift & (kShift | kCtrl | kAlt)) != 0);
-}
-
 std::optional<Kind> SingleMove(Kind kind) {
   switch (kind) {
     case Kind::k0up: return Kind::k1up;
@@ -80,6 +75,16 @@ std::optional<double> TwipsValue(const std::string& text) {
 }
 
 }  // namespace
+
+std::optional<Kind> SteppedKind(Kind kind, bool upperHalf) {
+  for (const UpDownMove& move : kUpDownMoves)
+    if (move.kind == kind) return upperHalf ? move.upper : move.lower;
+  return SingleMove(kind);
+}
+
+bool IsAlternate(int button, int shift) {
+  return button == kRightButton || (button == kLeftButton && (shift & (kShift | kCtrl | kAlt)) != 0);
+}
 
 void GameForm::sq_MouseDown(int index, int button, int shift, double y) {
   if (!IsAlternate(button, shift)) {
@@ -173,7 +178,7 @@ void GameForm::MoveSquare(int index, bool upperHalf) {
 
 void GameForm::WaitAfterClickTimer_Timer() {
   platform_.DisableTimer(Timer::WaitAfterClickTimer);
-  CheckReactions();
+  if (CheckReactions() == 0) ++tally.stillScans;
 }
 
 }  // namespace vexalon

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "board/board.h"
 #include "shell/platform.h"
@@ -16,12 +17,29 @@ namespace vexalon {
 enum MouseButton { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 enum ShiftMask { kShift = 1, kCtrl = 2, kAlt = 4 };
 
+// Right button, or left with Shift, Ctrl or Alt: the press that tries
+// kinds or spends an eraser at once. The middle button is plain.
+bool IsAlternate(int button, int shift);
+
+// The kind a plain release makes of a square, by the half that was
+// pressed; nothing for a square without an arrow.
+std::optional<Kind> SteppedKind(Kind kind, bool upperHalf);
+
+// Running totals for whoever tells the game's story: every reaction found,
+// and every scan after a wait that found the board still, which ends a
+// chain (or says that a step set nothing off).
+struct Tally {
+  std::uint64_t reactions = 0;
+  std::uint64_t stillScans = 0;
+};
+
 class GameForm {
  public:
   explicit GameForm(Platform& platform);
 
   Board sq;
   StateRecord record;
+  Tally tally;
 
   // Window events.
   void Form_Load();

@@ -16,7 +16,7 @@ os.environ.update(DISPLAY=session.x.name)
 import pyatspi  # noqa: E402  (only now: it keeps the buses it first finds)
 
 with session:
-    key, home, xdpy = session.key, session.home, session.x.dpy
+    key, home, xdpy = session.x.key, session.home, session.x.dpy
     xdpy.change_keyboard_control(auto_repeat_mode=X.AutoRepeatModeOn)
     os.mkdir(home + "/Brantomel")
     open(home + "/Brantomel/Brantomel.ini", "w").write("[General]\nHiScore=500\n")

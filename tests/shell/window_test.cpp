@@ -61,16 +61,19 @@ class WindowTest : public QObject {
     return shown.toImage().convertToFormat(QImage::Format_RGB32);
   }
 
+  // Where a cell lies in the window.
+  QRect Place(int k) { return {window_->Cell(k)->mapTo(window_.get(), QPoint()), window_->Cell(k)->size()}; }
+
   // Every cell painted with the picture the game holds for its square.
   void PaintedFollowsTheGame() {
     QImage painted = Painted();
     for (int k = 0; k < kCells; ++k)
-      QVERIFY2(painted.copy(window_->Cell(k)->geometry()) == PicturePixmap(Game().sq[k].picture, 1).toImage().convertToFormat(painted.format()),
+      QVERIFY2(painted.copy(Place(k)) == PicturePixmap(Game().sq[k].picture, 1).toImage().convertToFormat(painted.format()),
                qPrintable(QString("cell %1 does not show %2").arg(k).arg(PictureName(Game().sq[k].picture).data())));
   }
 
   // The painted pixel in the gap just left of a cell.
-  QRgb Gap(int k) { return Painted().pixel(window_->Cell(k)->x() - 1, window_->Cell(k)->y() + 30); }
+  QRgb Gap(int k) { return Painted().pixel(Place(k).x() - 1, Place(k).y() + 30); }
 
   // The window against its reference picture. Anti-aliasing blends the
   // pixels along an edge with the colours on either side, and the raster
@@ -152,14 +155,15 @@ class WindowTest : public QObject {
     window_->Sync();
     QTest::keyClick(NewGame(), Qt::Key_Tab);  // the difficulty bar takes the keyboard
     CompareWithPicture("in-play");
+    QCOMPARE(window_->findChild<QLabel*>("LabelCombo")->accessibleName(), "Combo x 5");  // the other numbers: screen_reader_test
     QCOMPARE(PicturePixmap(Picture::sq3, 3).size(), QSize(180, 180));  // drawn anew for a screen of another density
   }
 
   // One square, clicked and keyed. The half of an up-and-down square comes
   // from the press's height; Space, Enter and Page Up are the left button
   // on its upper half, Page Down on its lower half. The right button, the
-  // left or those keys with Shift, Ctrl or Alt, and the Menu key try kinds
-  // instead; the middle button is plain. A key held down does nothing more.
+  // left or those keys with Shift, Ctrl or Alt, the Menu key and Shift+F10
+  // try kinds instead; the middle button is plain. A key held down does nothing more.
   // A click leaves the keyboard where it was; the square that has it is
   // ringed in the gap around its picture. The window paints what the game
   // holds after each handler, the timers' too. F2 starts a new game.
@@ -175,7 +179,7 @@ class WindowTest : public QObject {
         {{}, Qt::Key_Return, {}, {}, "3up 5"}, {{}, Qt::Key_Enter, Qt::KeypadModifier, {}, "3up 6"}, {{}, Qt::Key_PageUp, {}, {}, "3up 7"},
         {{}, Qt::Key_PageDown, {}, {}, "1down 8"}, {{}, Qt::Key_Space, Qt::ShiftModifier, {}, "2updown 8 3up 1down 4 0"},
         {{}, Qt::Key_Return, Qt::ControlModifier, {}, "2updown 8 3up 1down 4 0"}, {{}, Qt::Key_PageDown, Qt::AltModifier, {}, "2updown 8 3up 1down 4 0"},
-        {{}, Qt::Key_Menu, {}, {}, "2updown 8 3up 1down 4 0"}};
+        {{}, Qt::Key_Menu, {}, {}, "2updown 8 3up 1down 4 0"}, {{}, Qt::Key_F10, Qt::ShiftModifier, {}, "2updown 8 3up 1down 4 0"}};
     for (auto [button, key, modifiers, at, after] : inputs) {
       Game().sq[14] = {Kind::k2updown, Picture::sq2updown};
       tried.clear();
@@ -202,6 +206,33 @@ class WindowTest : public QObject {
     PaintedFollowsTheGame();
     QTest::keyClick(window_.get(), Qt::Key_F2);  // a new game
     QCOMPARE(Text("LabelScore"), "0");
+  }
+
+  // Home and End go to the ends of the cursor's row, with Ctrl to the first
+  // and last square of the board. A key released on another square than it
+  // was pressed on moves neither, also where an earlier press's release went
+  // elsewhere. Enter and the keypad's Enter on New game start one.
+  void moreKeys() {
+    Open();
+    window_->Cell(14)->setFocus();
+    QString visited;
+    for (Qt::KeyboardModifiers ctrl : {Qt::NoModifier, Qt::ControlModifier})
+      for (Qt::Key key : {Qt::Key_Home, Qt::Key_End})
+        QTest::keyClick(QApplication::focusWidget(), key, ctrl), visited += QApplication::focusWidget()->objectName() + " ";
+    QCOMPARE(visited, "sq12 sq17 sq0 sq35 ");
+    Game().sq[14] = Game().sq[15] = {Kind::k2updown, Picture::sq2updown};
+    for (auto [from, to] : {std::pair{14, 15}, {15, 14}}) {
+      window_->Cell(from)->setFocus();
+      QTest::keyPress(window_->Cell(from), Qt::Key_Space);
+      window_->Cell(to)->setFocus();
+      QTest::keyRelease(window_->Cell(to), Qt::Key_Space);
+    }
+    QCOMPARE(QString(KindText(Game().sq[14].tag).data()) + " " + KindText(Game().sq[15].tag).data() + " " + Text("LabelScore"), "2updown 2updown 0");
+    for (auto [key, modifiers] : {std::pair{Qt::Key_Return, Qt::NoModifier}, {Qt::Key_Enter, Qt::KeypadModifier}}) {
+      Game().record.score = 5;
+      QTest::keyClick(NewGame(), key, modifiers);
+      QCOMPARE(Game().record.score, 0);
+    }
   }
 
   // Sound 101 for a reaction's removal, 102 for an eraser's, whole and at

@@ -6,7 +6,8 @@
 #   with Session() as session:
 #       game = session.start([program])
 #       window = session.window_of(game)      # mapped: the game plays
-#       session.key("Control_L", "n")          # real key presses, through XTEST
+#       session.x.key("Control_L", "n")        # real key presses, through XTEST
+import json
 import os
 import select
 import signal
@@ -18,7 +19,7 @@ import time
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.append("/usr/lib/python3/dist-packages")  # Debian's python3-xlib for any python3
 from Xlib import X, XK, Xatom, display as xdisplay, error as xerror  # noqa: E402
-from Xlib.ext.xtest import fake_input  # noqa: E402
+from Xlib.ext import xtest  # noqa: E402
 
 TITLE = "Vexalon - by Oskel"
 DEADLINE_S = 30  # generous: start-up under the sanitizers on a loaded machine
@@ -81,7 +82,11 @@ class XServer:
         """The mapped top-level windows of that title (and that process)."""
         found = []
         try:
-            for window in self.root.query_tree().children:
+            # A window manager's list of clients, or else the root's children.
+            managed = self.root.get_full_property(self.dpy.intern_atom("_NET_CLIENT_LIST"), Xatom.WINDOW)
+            tops = [self.dpy.create_resource_object("window", w) for w in managed.value] if managed else \
+                self.root.query_tree().children
+            for window in tops:
                 if window.get_wm_name() != title or window.get_attributes().map_state != X.IsViewable:
                     continue
                 owner = window.get_full_property(self.pid_atom, Xatom.CARDINAL)
@@ -90,6 +95,19 @@ class XServer:
         except xerror.XError:  # a window went away while we looked
             return []
         return found
+
+    def key(self, *names, hold=0.0, during=lambda: None):
+        """Real key presses (XTEST), in order, held for hold seconds while
+        during() runs, then the releases in reverse."""
+        codes = [self.dpy.keysym_to_keycode(XK.string_to_keysym(name)) for name in names]
+        for kind, order in ((X.KeyPress, codes), (X.KeyRelease, codes[::-1])):
+            for code in order:
+                xtest.fake_input(self.dpy, kind, code)
+            self.dpy.sync()
+            if kind == X.KeyPress:
+                time.sleep(hold)
+                during()
+        time.sleep(0.01)  # the same key again within the millisecond would pass for the X server's repeat
 
     def stop(self):
         if self.proc.poll() is None:
@@ -142,6 +160,7 @@ class Session:
         self.folder = tempfile.TemporaryDirectory()
         self.home = self.folder.name
         self.programs = []
+        self.helpers = []  # ended gently, in reverse order, after the programs
         self.sound = None
         self.x = XServer()
         try:
@@ -162,6 +181,8 @@ class Session:
             if proc.poll() is None:
                 proc.kill()
                 proc.wait()
+        for proc in reversed(self.helpers):
+            stop(proc)
         if self.sound:
             self.sound.stop()
         self.x.stop()
@@ -173,25 +194,46 @@ class Session:
         self.programs.append(proc)
         return proc
 
+    def desktop(self):
+        """A window manager, so that a new window gets the keyboard, and the
+        accessibility bus (the test runs under dbus-run-session)."""
+        for argv in (["openbox", "--sm-disable"], ["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"]):
+            self.helpers.append(subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL,
+                                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        check = self.x.dpy.intern_atom("_NET_SUPPORTING_WM_CHECK")  # set once it manages windows
+        until(lambda: self.x.root.get_full_property(check, Xatom.WINDOW), "the window manager", alive=self.helpers)
+
+    def orca(self):
+        """Debian's Orca, speech off: the path of its debug log, written line
+        by line, once it listens ("SPEECH OUTPUT" lines: what it would say)."""
+        folder, log = os.path.join(self.home, "orca"), os.path.join(self.home, "orca.log")
+        os.makedirs(folder)
+        with open(os.path.join(folder, "user-settings.conf"), "w") as settings:
+            json.dump({"general": {"enableSpeech": False}, "pronunciations": {}, "keybindings": {},
+                       "profiles": {"default": {"profile": ["Default", "default"], "enableSpeech": False}}}, settings)
+        line_by_line = ("import builtins, sys; opened = builtins.open; builtins.open = lambda path, *a, **k: "
+                        "opened(path, *a, **dict(k, buffering=1)) if path == %r else opened(path, *a, **k); "
+                        "sys.argv = ['orca'] + sys.argv[1:]; exec(compile(opened('/usr/bin/orca').read(), "
+                        "'/usr/bin/orca', 'exec'))" % log)
+        proc = self.start(["/usr/bin/python3", "-c", line_by_line, "--replace", "-u", folder, "--debug-file", log],
+                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        until(lambda: os.path.exists(log) and "Startup complete" in open(log, errors="replace").read(),
+              "Orca to start", alive=[proc])
+        return log
+
     def window_of(self, proc):
         """The program's window, once it is mapped (the game then plays)."""
         return until(lambda: self.x.windows(pid=proc.pid), "the window of " + proc.args[0],
                      alive=[proc, self.x.proc])[0]
 
-    def key(self, *names, hold=0.0, during=lambda: None):  # pressed in order, held, released in reverse
-        codes = [self.x.dpy.keysym_to_keycode(XK.string_to_keysym(name)) for name in names]
-        for kind, order in ((X.KeyPress, codes), (X.KeyRelease, codes[::-1])):
-            for code in order:
-                fake_input(self.x.dpy, kind, code)
-            self.x.dpy.sync()
-            if kind == X.KeyPress:
-                time.sleep(hold)
-                during()  # while they are down
-        time.sleep(0.01)  # the same key again within the millisecond would pass for the X server's repeat
-
     def settings(self):
         path = os.path.join(self.home, "Brantomel", "Brantomel.ini")
         return open(path).read() if os.path.exists(path) else None
+
+
+def names(accessible):
+    """The names of an accessibility tree, depth first."""
+    return [accessible.name] + [name for child in accessible if child for name in names(child)]
 
 
 def catches(proc, signum):
@@ -213,4 +255,4 @@ def sleeping(proc):
         return False
 
 
-__all__ = ["Session", "SoundServer", "XServer", "until", "stop", "catches", "sleeping", "signal", "TITLE"]
+__all__ = ["Session", "SoundServer", "XServer", "until", "stop", "names", "catches", "sleeping", "signal", "TITLE"]

@@ -1,19 +1,22 @@
 // The game's window: the 6 x 6 board on the left, the panel on the right.
-// It forwards the player's events to the game and mirrors its state.
+// It forwards the player's events to the game, mirrors its state, and says
+// what became of them.
 #pragma once
 
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWidget>
-#include <array>
 
 #include "shell/game_form.h"
+#include "shell/narration.h"
 #include "shell/qt/qt_platform.h"
 #include "shell/qt/square_cell.h"
 
 namespace vexalon {
 
+class Announcer;
+class BoardView;
 class ClickableLabel;
 
 class GameWindow : public QWidget {
@@ -22,7 +25,7 @@ class GameWindow : public QWidget {
 
   GameForm& Game() { return game_; }
   QtPlatform& Platform() { return platform_; }
-  SquareCell* Cell(int index) { return cells_[static_cast<std::size_t>(index)]; }
+  SquareCell* Cell(int index);
 
   void Load();       // Form_Load, then show the dealt board
   void Unload();     // Form_Unload, once: the high score to the settings file
@@ -31,7 +34,6 @@ class GameWindow : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
   bool focusNextPrevChild(bool next) override;
 
  private:
@@ -45,7 +47,9 @@ class GameWindow : public QWidget {
 
   QtPlatform platform_;
   GameForm game_;
-  std::array<SquareCell*, kCells> cells_{};
+  Narrator narrator_{game_};
+  BoardView* board_ = nullptr;
+  Announcer* announcer_ = nullptr;
   QLabel* labelLevel_ = nullptr;
   QLabel* labelScore_ = nullptr;
   QLabel* labelHiScore_ = nullptr;
@@ -57,7 +61,6 @@ class GameWindow : public QWidget {
   QLabel* labelClr_ = nullptr;
   QPushButton* command1_ = nullptr;
   QScrollBar* hScrollLevel_ = nullptr;
-  int cursor_ = 0;  // the square the keyboard has, or gets back, on the board
   bool unloaded_ = false;
 };
 

@@ -83,26 +83,6 @@ void PaintMultiColour(QPainter& painter) {
   painter.drawRect(CentredSquare(Side(0) - 4));
 }
 
-// A coloured picture: the square of a digit, with its arrows, or turned
-// into the diamond of a marked square.
-struct SquareLook {
-  int digit;
-  bool up, down, marked;
-};
-
-std::optional<SquareLook> LookOf(Picture picture) {
-  using P = Picture;
-  auto from = [picture](P first, P last) {
-    return picture >= first && picture <= last ? static_cast<int>(picture) - static_cast<int>(first) : -1;
-  };
-  if (int d = from(P::sq0, P::sq4); d >= 0) return SquareLook{d, false, false, false};
-  if (int d = from(P::sq0up, P::sq3up); d >= 0) return SquareLook{d, true, false, false};
-  if (int d = from(P::sq1down, P::sq4down); d >= 0) return SquareLook{d + 1, false, true, false};
-  if (int d = from(P::sq1updown, P::sq3updown); d >= 0) return SquareLook{d + 1, true, true, false};
-  if (int d = from(P::tri0r, P::tri4r); d >= 0) return SquareLook{d, false, false, true};
-  return std::nullopt;
-}
-
 }  // namespace
 
 void PaintPicture(QPainter& painter, Picture picture) {
@@ -111,26 +91,13 @@ void PaintPicture(QPainter& painter, Picture picture) {
   painter.fillRect(QRectF(0, 0, kPictureSize, kPictureSize), Qt::black);
   if (picture == Picture::sq1234) {
     PaintMultiColour(painter);
-  } else if (std::optional<SquareLook> look = LookOf(picture)) {
+  } else if (std::optional<PictureLook> look = LookOf(picture)) {
     if (look->marked)
       PaintDiamond(painter, look->digit);
     else
       PaintSquare(painter, look->digit, look->up, look->down);
   }
   painter.restore();
-}
-
-QString PictureWords(Picture picture) {
-  static const char* const kColourNames[] = {"Violet", "Green", "Yellow", "Red", "Blue"};
-  if (picture == Picture::sq1234) return QStringLiteral("All colours");
-  std::optional<SquareLook> look = LookOf(picture);
-  if (!look) return QStringLiteral("Empty");
-  QString words = QString::fromLatin1(kColourNames[look->digit]);
-  if (look->marked) words += QStringLiteral(", marked");
-  if (look->up && look->down) return words + QStringLiteral(", arrows up and down");
-  if (look->up) return words + QStringLiteral(", arrow up");
-  if (look->down) return words + QStringLiteral(", arrow down");
-  return words;
 }
 
 const QPixmap& PicturePixmap(Picture picture, qreal devicePixelRatio) {

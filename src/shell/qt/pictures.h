@@ -16,10 +16,6 @@ constexpr int kPictureSize = 60;
 // Paints the picture into a 60 x 60 area at the painter's origin.
 void PaintPicture(QPainter& painter, Picture picture);
 
-// What the picture shows, in words for a screen reader: "Red, arrow up",
-// "Green, marked", "All colours", "Empty".
-QString PictureWords(Picture picture);
-
 // The picture rendered once per device pixel ratio, then shared.
 const QPixmap& PicturePixmap(Picture picture, qreal devicePixelRatio);
 

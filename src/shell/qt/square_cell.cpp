@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <optional>
 
+#include "shell/narration.h"
 #include "shell/qt/pictures.h"
 
 namespace vexalon {
@@ -35,11 +36,12 @@ struct KeyButton {
   double y;
 };
 
-std::optional<KeyButton> ButtonOfKey(int key) {
+std::optional<KeyButton> ButtonOfKey(int key, Qt::KeyboardModifiers modifiers) {
   switch (key) {
     case Qt::Key_Space: case Qt::Key_Return: case Qt::Key_Enter: case Qt::Key_PageUp: return KeyButton{1, kUpperHalf};
     case Qt::Key_PageDown: return KeyButton{1, kLowerHalf};
     case Qt::Key_Menu: return KeyButton{2, kUpperHalf};
+    case Qt::Key_F10: return modifiers & Qt::ShiftModifier ? std::optional(KeyButton{2, kUpperHalf}) : std::nullopt;
     default: return std::nullopt;
   }
 }
@@ -53,7 +55,6 @@ SquareCell::SquareCell(int index, QWidget* parent) : QWidget(parent), index_(ind
   Describe();
 }
 
-// A screen reader hears the new name of a square that changed.
 void SquareCell::Show(Picture picture) {
   if (picture == shown_) return;
   shown_ = picture;
@@ -61,12 +62,15 @@ void SquareCell::Show(Picture picture) {
   Describe();
 }
 
-// What a screen reader says of the square: "Red, arrow up, row 2, column 3".
+// What a screen reader says of the square: "Red, arrow up, row 2, column 3",
+// and what Space and Page Down would do on it.
 void SquareCell::Describe() {
-  setAccessibleName(PictureWords(shown_) + QStringLiteral(", row %1, column %2").arg(index_ / kSide + 1).arg(index_ % kSide + 1));
+  setAccessibleName(QString::fromStdString(SquareWords(shown_)) +
+                    QStringLiteral(", row %1, column %2").arg(index_ / kSide + 1).arg(index_ % kSide + 1));
+  setAccessibleDescription(QString::fromStdString(SquareKeys(shown_)));
 }
 
-void SquareCell::Click() {
+void SquareCell::Press() {
   if (onPress_) onPress_(index_, 1, 0, kUpperHalf);
   if (onRelease_) onRelease_(index_, 1, 0, kUpperHalf);
 }
@@ -87,22 +91,29 @@ void SquareCell::Forward(const MouseHandler& handler, QMouseEvent* event) {
   handler(index_, button, ShiftCode(event->modifiers()), event->position().y() * kTwipsPerPixel);
 }
 
-// A key's press and release are the button's; auto-repeat does nothing, and
-// a release whose press went to another square is not this one's.
+// A key's press and release are the button's, the one its press chose
+// (Shift+F10 stays the Menu key when Shift goes up first); auto-repeat does
+// nothing, and a release whose press went to another square is not this
+// one's.
 void SquareCell::keyPressEvent(QKeyEvent* event) {
-  std::optional<KeyButton> key = ButtonOfKey(event->key());
-  if (!key) return event->ignore();  // the arrow keys move the window's cursor
+  std::optional<KeyButton> key = ButtonOfKey(event->key(), event->modifiers());
+  if (!key) return event->ignore();  // the arrow keys move the board's cursor
   if (event->isAutoRepeat() || !onPress_) return;
-  heldKey_ = event->key();
+  heldKey_ = event->key(), heldButton_ = key->button, heldY_ = key->y;
   onPress_(index_, key->button, ShiftCode(event->modifiers()), key->y);
 }
 
 void SquareCell::keyReleaseEvent(QKeyEvent* event) {
-  std::optional<KeyButton> key = ButtonOfKey(event->key());
-  if (!key) return event->ignore();
+  if (event->key() != heldKey_ && !ButtonOfKey(event->key(), event->modifiers())) return event->ignore();
   if (event->isAutoRepeat() || heldKey_ != event->key() || !onRelease_) return;
   heldKey_ = 0;
-  onRelease_(index_, key->button, ShiftCode(event->modifiers()), key->y);
+  onRelease_(index_, heldButton_, ShiftCode(event->modifiers()), heldY_);
+}
+
+// A key still down as the keyboard leaves is released elsewhere: not here.
+void SquareCell::focusOutEvent(QFocusEvent* event) {
+  heldKey_ = 0;
+  QWidget::focusOutEvent(event);
 }
 
 }  // namespace vexalon

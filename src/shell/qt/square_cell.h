@@ -6,10 +6,11 @@
 #include <functional>
 
 #include "board/board.h"
+#include "shell/qt/accessibility.h"
 
 namespace vexalon {
 
-class SquareCell : public QWidget {
+class SquareCell : public QWidget, public Pressable {
  public:
   // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt;
   // y: twips from the cell's top edge.
@@ -23,7 +24,7 @@ class SquareCell : public QWidget {
   void OnPress(MouseHandler handler) { onPress_ = std::move(handler); }
   void OnRelease(MouseHandler handler) { onRelease_ = std::move(handler); }
   // A left click on the upper half, as a screen reader's press asks.
-  void Click();
+  void Press() override;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -31,6 +32,7 @@ class SquareCell : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   void Forward(const MouseHandler& handler, QMouseEvent* event);
@@ -39,6 +41,8 @@ class SquareCell : public QWidget {
   int index_;
   Picture shown_ = Picture::sqEmpty;
   int heldKey_ = 0;  // the key whose press this cell forwarded, until its release
+  int heldButton_ = 0;
+  double heldY_ = 0;
   MouseHandler onPress_;
   MouseHandler onRelease_;
 };

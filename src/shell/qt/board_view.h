@@ -1,0 +1,30 @@
+// The board on screen: the 36 squares in their rows, and the cursor square
+// that the keyboard moves, ringed in the gap around its picture. A screen
+// reader finds the squares inside it, "Board, 6 by 6".
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+#include "shell/qt/square_cell.h"
+
+namespace vexalon {
+
+class BoardView : public QWidget {
+ public:
+  explicit BoardView(QWidget* window);
+
+  SquareCell* Cell(int index) { return cells_[static_cast<std::size_t>(index)]; }
+  // The square that has the keyboard, or gets it back when Tab comes here.
+  SquareCell* Cursor() { return Cell(cursor_); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  std::array<SquareCell*, kCells> cells_{};
+  int cursor_ = 0;
+};
+
+}  // namespace vexalon
