@@ -76,12 +76,6 @@ std::optional<double> TwipsValue(const std::string& text) {
 
 }  // namespace
 
-std::optional<Kind> SteppedKind(Kind kind, bool upperHalf) {
-  for (const UpDownMove& move : kUpDownMoves)
-    if (move.kind == kind) return upperHalf ? move.upper : move.lower;
-  return SingleMove(kind);
-}
-
 bool IsAlternate(int button, int shift) {
   return button == kRightButton || (button == kLeftButton && (shift & (kShift | kCtrl | kAlt)) != 0);
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "board/board.h"
+#include "input/moves.h"
 #include "shell/platform.h"
 #include "shell/state_record.h"
 
@@ -20,10 +21,6 @@ enum ShiftMask { kShift = 1, kCtrl = 2, kAlt = 4 };
 // Right button, or left with Shift, Ctrl or Alt: the press that tries
 // kinds or spends an eraser at once. The middle button is plain.
 bool IsAlternate(int button, int shift);
-
-// The kind a plain release makes of a square, by the half that was
-// pressed; nothing for a square without an arrow.
-std::optional<Kind> SteppedKind(Kind kind, bool upperHalf);
 
 // Running totals for whoever tells the game's story: every reaction found,
 // and every scan after a wait that found the board still, which ends a

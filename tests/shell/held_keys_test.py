@@ -9,7 +9,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
-from session import X, Session, signal, until  # noqa: E402
+from session import X, Session, names, signal, until  # noqa: E402
 
 session = Session()
 os.environ.update(DISPLAY=session.x.name)
@@ -26,13 +26,14 @@ with session:
     app = until(lambda: next((a for a in pyatspi.Registry.getDesktop(0) if a and a.name == "Vexalon"), None), "it")
     (window := session.window_of(game)).set_input_focus(X.RevertToParent, 0)
     xdpy.sync()  # the window has the keyboard: no window manager gives it here
+    board = next(c for c in app[0] if c.name.startswith("Board"))
     focused = lambda part: next(  # noqa: E731
-        (c for c in app[0] if part in c.name and c.getState().contains(pyatspi.STATE_FOCUSED)), None)
+        (c for c in [*app[0], *board] if part in c.name and c.getState().contains(pyatspi.STATE_FOCUSED)), None)
     # Page Down on the settled board's arrow square with most steps left (to
     # Blue, 4, up; to Violet, 0, down), held live, then with the game stopped.
-    squares = lambda: [c.name for c in app[0] if ", row " in c.name]  # noqa: E731
-    board = until(lambda: (now := squares()) == (time.sleep(1.6), squares())[1] and now, "the board to settle")
-    square = max((n for n in board if "arrow" in n), key=lambda n: abs(4 * ("down" not in n) - "VGYRB".index(n[0])))
+    squares = lambda: [c.name for c in board]  # noqa: E731
+    settled = until(lambda: (now := squares()) == (time.sleep(1.6), squares())[1] and now, "the board to settle")
+    square = max((n for n in settled if "arrow" in n), key=lambda n: abs(4 * ("down" not in n) - "VGYRB".index(n[0])))
     row, column = map(int, square.split(", row ")[1].split(", column "))
     for name in ["Tab"] * 3 + ["Down"] * (row - 1) + ["Right"] * (column - 1):
         key(name)
@@ -41,11 +42,11 @@ with session:
     game.send_signal(signal.SIGCONT)
     key("Tab")  # handled after them, before the scan a second later
     until(lambda: focused("New game"), "Tab to New game")
-    assert next(c.name for c in app[0] if c.name.startswith("Score ")) == "Score 1", "Page Down: not one step"
+    assert "Score 1" in names(app), "Page Down: not one step"
     key("Control_L", "n", hold=3)
     key("Tab")
     key("Right", hold=2)  # from 1 to 10
-    until(lambda: focused("Difficulty") and any(c.name == "Difficulty 10" for c in app[0]), "the difficulty bar at 10")
+    until(lambda: focused("Difficulty") and "Difficulty 10" in names(app), "the difficulty bar at 10")
     assert open(home + "/qt.log").read().count('Sending QShortcutEvent(""Ctrl+N""') == 1, "Ctrl+N: not one new game"
     key("Tab")
     until(lambda: focused("Clear the high score"), "Tab to [Clear]")

@@ -44,6 +44,7 @@ class HeldKeys : public QObject {
     Verdict verdict = Verdict::Pass;
   } last_;
   QEvent* resent_ = nullptr;  // a key event sent on with a mark of ours
+  bool movingToFront_ = false;
 };
 
 bool HeldKeys::eventFilter(QObject* receiver, QEvent* event) {
@@ -53,6 +54,20 @@ bool HeldKeys::eventFilter(QObject* receiver, QEvent* event) {
   auto* key = static_cast<QKeyEvent*>(event);
   quint32 code = key->nativeScanCode();
   if (!window || event == resent_ || code >= keys_.size()) return false;
+  if (!event->spontaneous()) {
+    // A screen reader's bridge takes key events first and posts copies once
+    // the reader has seen them: the game goes first from now on, and judges
+    // what the player did, not the copies.
+    if (type != QEvent::ShortcutOverride && !movingToFront_) {
+      movingToFront_ = true;
+      QMetaObject::invokeMethod(this, [this] {
+        qApp->removeEventFilter(this);
+        qApp->installEventFilter(this);
+        movingToFront_ = false;
+      }, Qt::QueuedConnection);
+    }
+    return false;
+  }
   bool press = type != QEvent::KeyRelease;
   if (!press || !last_.press || last_.code != code || last_.time != key->timestamp())
     last_ = {press, code, key->timestamp(), press ? Press(code, key->timestamp()) : Release(code, key->timestamp())};

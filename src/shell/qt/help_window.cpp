@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <QtMath>
 
+#include "shell/narration.h"
 #include "shell/qt/pictures.h"
 
 namespace vexalon {
@@ -83,7 +84,7 @@ QString Squares(QTextDocument& document, qreal ratio) {
     table += QStringLiteral("<tr><td><img src=\"%1\" width=\"%2\" height=\"%2\"></td><td>%3</td></tr>")
                  .arg(url.toString())
                  .arg(kShownSize)
-                 .arg(PictureWords(picture).toHtmlEscaped());
+                 .arg(QString::fromStdString(SquareWords(picture)).toHtmlEscaped());
   }
   return table + "</table>";
 }
