@@ -30,16 +30,28 @@ BoardView::BoardView(QWidget* window) : QWidget(window) {
     for (QWidget* widget : {old, now}) {
       auto* cell = dynamic_cast<SquareCell*>(widget);
       if (!cell || cell->parentWidget() != this) continue;
-      update(QRegion(cell->geometry().adjusted(-kRing, -kRing, kRing, kRing)).subtracted(cell->geometry()));
+      UpdateRing(cell->Index());
       if (widget == now) cursor_ = cell->Index();
     }
   });
 }
 
+void BoardView::UpdateRing(int index) {
+  QRect square = Cell(index)->geometry();
+  update(QRegion(square.adjusted(-kRing, -kRing, kRing, kRing)).subtracted(square));
+}
+
+void BoardView::Ring(int index) {
+  if (index == hinted_) return;
+  if (hinted_ >= 0) UpdateRing(hinted_);
+  hinted_ = index;
+  if (hinted_ >= 0) UpdateRing(hinted_);
+}
+
 void BoardView::paintEvent(QPaintEvent*) {
-  if (!Cursor()->hasFocus()) return;
   QPainter painter(this);
-  painter.fillRect(Cursor()->geometry().adjusted(-kRing, -kRing, kRing, kRing), Qt::white);
+  for (int index : {Cursor()->hasFocus() ? cursor_ : -1, hinted_})
+    if (index >= 0) painter.fillRect(Cell(index)->geometry().adjusted(-kRing, -kRing, kRing, kRing), Qt::white);
 }
 
 // The arrow keys move the cursor up to the edges; Home and End to the ends

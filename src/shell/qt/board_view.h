@@ -17,6 +17,8 @@ class BoardView : public QWidget {
   SquareCell* Cell(int index) { return cells_[static_cast<std::size_t>(index)]; }
   // The square that has the keyboard, or gets it back when Tab comes here.
   SquareCell* Cursor() { return Cell(cursor_); }
+  // Rings a hinted square as the cursor is ringed, or none (-1).
+  void Ring(int index);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -24,7 +26,10 @@ class BoardView : public QWidget {
 
  private:
   std::array<SquareCell*, kCells> cells_{};
+  void UpdateRing(int index);
+
   int cursor_ = 0;
+  int hinted_ = -1;
 };
 
 }  // namespace vexalon

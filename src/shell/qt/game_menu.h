@@ -10,7 +10,7 @@
 
 namespace vexalon {
 
-class GameMenu {
+class GameMenu : public QObject {
   Q_DECLARE_TR_FUNCTIONS(vexalon::GameMenu)
 
  public:
@@ -24,13 +24,13 @@ class GameMenu {
   void ShowSound(bool on) { sound_->setChecked(on); }
   // Opens the menu at a point of the screen; returns once it has closed.
   void Open(QPoint at);
-  QMenu& Menu() { return menu_; }
+  QMenu& Menu() { return *menu_; }
 
  private:
   QAction* Add(const QString& text, const QList<QKeySequence>& keys, const std::function<void()>& run);
 
   QWidget& window_;
-  QMenu menu_;
+  QMenu* menu_;  // the window's child
   QAction* sound_ = nullptr;
 };
 

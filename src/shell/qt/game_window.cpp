@@ -2,13 +2,19 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QShortcut>
+#include <memory>
 
 #include "shell/qt/accessibility.h"
 #include "shell/qt/announcer.h"
 #include "shell/qt/board_view.h"
 #include "shell/qt/controls.h"
+#include "shell/qt/game_menu.h"
+#include "shell/qt/help_window.h"
+#include "shell/qt/hint_view.h"
 #include "shell/qt/pictures.h"
 
 namespace vexalon {
@@ -65,6 +71,7 @@ GameWindow::GameWindow(SettingsStore settings)
   BuildBoard();
   BuildPanel();
   TakeTheKeyboard();
+  OfferCommands();
 }
 
 SquareCell* GameWindow::Cell(int index) { return board_->Cell(index); }
@@ -182,17 +189,48 @@ void GameWindow::TakeTheKeyboard() {
   setTabOrder(command1_, hScrollLevel_);
   setTabOrder(hScrollLevel_, labelClr_);
   command1_->setFocus();
-  for (QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::Key_N), QKeySequence(Qt::Key_F2)}) {
-    auto* shortcut = new QShortcut(keys, this);
-    shortcut->setAutoRepeat(false);
-    connect(shortcut, &QShortcut::activated, command1_, &QPushButton::click);
-  }
-  auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
-  quit->setAutoRepeat(false);
-  connect(quit, &QShortcut::activated, this, &QWidget::close);
   auto* panel = new QShortcut(QKeySequence(Qt::Key_S), this);
   panel->setAutoRepeat(false);
   connect(panel, &QShortcut::activated, this, [this] { announcer_->Say(PanelSentence(game_.record)); });
+}
+
+// New game, Hint, Sound, How to play, Clear the high score and Quit, each
+// with its key wherever the keyboard is, and in the menu.
+void GameWindow::OfferCommands() {
+  hint_ = new HintView(*board_, *announcer_, game_);
+  GameMenu::Commands commands;
+  commands.newGame = [this] { command1_->click(); };
+  commands.hint = [this] { hint_->Give(); };
+  commands.sound = [this](bool on) {
+    platform_.SetSoundOn(on);
+    announcer_->Say((on ? GameMenu::tr("Sound on") : GameMenu::tr("Sound off")).toStdString());
+  };
+  commands.help = [this] {
+    HelpWindow help(this);
+    platform_.HoldStill(help, [&help] { return help.exec(); });
+  };
+  commands.clearHiScore = [this] { Run([this] { game_.LabelClr_Click(); }); };
+  commands.quit = [this] { close(); };
+  menu_ = new GameMenu(*this, std::move(commands));
+}
+
+void GameWindow::OpenMenu(QPoint at) {
+  menu_->ShowSound(platform_.SoundOn());
+  platform_.HoldStill(menu_->Menu(), [this, at] {
+    menu_->Open(at);
+    return 0;
+  });
+}
+
+// A right-click outside the squares; the Menu key or Shift+F10 where the
+// board does not have the keyboard (there they are a trial).
+void GameWindow::contextMenuEvent(QContextMenuEvent* event) { OpenMenu(event->globalPos()); }
+
+void GameWindow::keyPressEvent(QKeyEvent* event) {
+  bool menuKey = event->key() == Qt::Key_Menu || (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+  if (!menuKey || event->isAutoRepeat()) return QWidget::keyPressEvent(event);
+  QWidget* focus = focusWidget() ? focusWidget() : this;
+  OpenMenu(focus->mapToGlobal(QPoint(0, focus->height())));
 }
 
 bool GameWindow::focusNextPrevChild(bool next) {

@@ -18,6 +18,8 @@ namespace vexalon {
 class Announcer;
 class BoardView;
 class ClickableLabel;
+class GameMenu;
+class HintView;
 
 class GameWindow : public QWidget {
  public:
@@ -33,6 +35,8 @@ class GameWindow : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool focusNextPrevChild(bool next) override;
 
@@ -42,6 +46,8 @@ class GameWindow : public QWidget {
   void BuildBoard();
   void BuildPanel();
   void TakeTheKeyboard();
+  void OfferCommands();
+  void OpenMenu(QPoint at);
   QLabel* AddLabel(const char* name, const QString& text, QRect geometry, const QFont& font, QColor colour,
                    Qt::Alignment alignment, QLabel* label = nullptr);
 
@@ -50,6 +56,8 @@ class GameWindow : public QWidget {
   Narrator narrator_{game_};
   BoardView* board_ = nullptr;
   Announcer* announcer_ = nullptr;
+  GameMenu* menu_ = nullptr;
+  HintView* hint_ = nullptr;
   QLabel* labelLevel_ = nullptr;
   QLabel* labelScore_ = nullptr;
   QLabel* labelHiScore_ = nullptr;

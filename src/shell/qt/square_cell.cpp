@@ -52,6 +52,8 @@ SquareCell::SquareCell(int index, QWidget* parent) : QWidget(parent), index_(ind
   setAttribute(Qt::WA_OpaquePaintEvent);
   // The keyboard comes by Tab and the arrow keys, never by a click.
   setFocusPolicy(Qt::TabFocus);
+  // A right-click here is a trial, never the window's menu.
+  setContextMenuPolicy(Qt::PreventContextMenu);
   Describe();
 }
 
