@@ -7,6 +7,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QMenu>
+#include <QTextBrowser>
+#include <QContextMenuEvent>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -252,6 +255,50 @@ class WindowTest : public QObject {
     Game().sq[0] = Game().sq[1] = Game().sq[2] = {Kind::k4, Picture::sq4};
     Game().CheckReactions();
     QCOMPARE(played()->join(' ') + " " + shown, "2157 at 11025 16704 at 11025 tri3r");
+  }
+
+  // The menu opens outside the squares, never on one, with every command and
+  // its key; the game holds still under it and under the help, which Escape
+  // closes. H rings a square until the next key; M switches the sounds off
+  // (nothing more is played) and the close keeps it.
+  void menuHintSoundAndHelp() {
+    Open();
+    testing::SetBoard(Game(), "0up 1 1 0 1 2  1 2 0 1 2 0  2 0 1 2 0 1  0 1 2 0 1 2  1 2 0 1 2 0  2 0 1 2 0 1");
+    QStringList seen;
+    auto look = [&] {
+      QWidget* open = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::activeModalWidget();
+      if (auto* menu = qobject_cast<QMenu*>(open))
+        for (QAction* action : menu->actions()) seen << action->text() + " " + action->shortcut().toString();
+      if (auto* text = open ? open->findChild<QTextBrowser*>() : nullptr) seen << text->toPlainText().section('\n', 0, 0);
+      seen << QString(probe_->IsEnabled(Timer::WaitAfterClickTimer) ? "ticking" : "held");
+      if (open) QTest::keyClick(open, Qt::Key_Escape);
+    };
+    Platform().EnableTimer(Timer::WaitAfterClickTimer);
+    for (QWidget* where : {static_cast<QWidget*>(window_->Cell(3)), window_->findChild<QWidget*>("Label2")}) {
+      QTimer::singleShot(50, look);
+      QContextMenuEvent event(QContextMenuEvent::Mouse, {5, 5}, where->mapToGlobal(QPoint(5, 5)));
+      QApplication::sendEvent(where, &event);
+      QTest::qWait(100);
+    }
+    QTimer::singleShot(50, look);
+    QTest::keyClick(window_.get(), Qt::Key_F1);
+    QCOMPARE(seen.join(", "), "ticking, &New game F2, &Hint H, &Sound M, How to &play F1,  , &Clear the high score , "
+                              "&Quit Ctrl+Q, held, The goal, held");
+    QVERIFY(probe_->IsEnabled(Timer::WaitAfterClickTimer));
+    window_->activateWindow();  // no window manager gives it back here
+    QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+    QTest::keyClick(window_.get(), Qt::Key_H);
+    QCOMPARE(Gap(0), qRgb(255, 255, 255));
+    QTest::keyClick(window_.get(), Qt::Key_Shift);
+    QCOMPARE(Gap(0), qRgb(0, 0, 0));
+    auto played = reinterpret_cast<QStringList* (*)()>(
+        QLibrary::resolve(QCoreApplication::applicationDirPath() + "/vexalon-sound", "vexalon_played_sounds"));
+    played()->clear();
+    QTest::keyClick(window_.get(), Qt::Key_M);
+    Game().sq[0] = Game().sq[6] = Game().sq[12] = {Kind::k4, Picture::sq4};
+    Game().CheckReactions();
+    window_->Unload();
+    QCOMPARE(QString::number(played()->size()) + QSettings(dir_.filePath("hi.ini"), QSettings::IniFormat).value("Sound").toString(), "0false");
   }
 
   // A yield lets pending input and timer ticks run before the step goes on;
