@@ -267,8 +267,11 @@ class WindowTest : public QObject {
     QStringList seen;
     auto look = [&] {
       QWidget* open = QApplication::activePopupWidget() ? QApplication::activePopupWidget() : QApplication::activeModalWidget();
-      if (auto* menu = qobject_cast<QMenu*>(open))
+      if (auto* menu = qobject_cast<QMenu*>(open)) {  // a menu to a screen reader too, its items named
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(menu);
+        QVERIFY(read->role() == QAccessible::PopupMenu && read->child(1)->text(QAccessible::Name) == "Hint");
         for (QAction* action : menu->actions()) seen << action->text() + " " + action->shortcut().toString();
+      }
       if (auto* text = open ? open->findChild<QTextBrowser*>() : nullptr) seen << text->toPlainText().section('\n', 0, 0);
       seen << QString(probe_->IsEnabled(Timer::WaitAfterClickTimer) ? "ticking" : "held");
       if (open) QTest::keyClick(open, Qt::Key_Escape);
@@ -281,9 +284,12 @@ class WindowTest : public QObject {
       QTest::qWait(100);
     }
     QTimer::singleShot(50, look);
+    QTest::keyClick(NewGame(), Qt::Key_F10, Qt::ShiftModifier);
+    QTimer::singleShot(50, look);
     QTest::keyClick(window_.get(), Qt::Key_F1);
     QCOMPARE(seen.join(", "), "ticking, &New game F2, &Hint H, &Sound M, How to &play F1,  , &Clear the high score , "
-                              "&Quit Ctrl+Q, held, The goal, held");
+                              "&Quit Ctrl+Q, held, &New game F2, &Hint H, &Sound M, How to &play F1,  , &Clear the high score , &Quit Ctrl+Q, "
+                              "held, The goal, held");
     QVERIFY(probe_->IsEnabled(Timer::WaitAfterClickTimer));
     window_->activateWindow();  // no window manager gives it back here
     QVERIFY(QTest::qWaitForWindowActive(window_.get()));
