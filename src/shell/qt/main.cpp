@@ -14,6 +14,10 @@ played with the mouse or the keyboard (see the manual page, vexalon(6)).
   -h, --help     show this help and end
       --version  show the version and end
 
+In the window: F1 how to play, H a hint, M sound on or off, S the score
+aloud, Ctrl+N or F2 a new game, Ctrl+Q quit; a right-click beside the
+board (or the Menu key off the board) opens the menu with all of these.
+
 Qt's own options work too, among them -platform NAME, -display DISPLAY,
 -style NAME and -reverse.
 )";
