@@ -218,7 +218,7 @@ class Session:
         proc = self.start(["/usr/bin/python3", "-c", line_by_line, "--replace", "-u", folder, "--debug-file", log],
                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         until(lambda: os.path.exists(log) and "Startup complete" in open(log, errors="replace").read(),
-              "Orca to start", alive=[proc])
+              "Orca to start", timeout=90, alive=[proc])
         return log
 
     def window_of(self, proc):
