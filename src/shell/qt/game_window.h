@@ -3,6 +3,7 @@
 // what became of them.
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -20,6 +21,8 @@ class BoardView;
 class ClickableLabel;
 
 class GameWindow : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(vexalon::GameWindow)
+
  public:
   explicit GameWindow(SettingsStore settings = {});
 
