@@ -89,6 +89,10 @@
         <source>Erasers</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Vexalon - by Oskel</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>vexalon::HelpWindow</name>

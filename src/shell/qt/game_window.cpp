@@ -55,7 +55,7 @@ GameWindow::GameWindow(SettingsStore settings)
                 {[this](Timer timer) { Run([this, timer] { game_.OnTimer(timer); }); }, [this] { Sync(); }},
                 std::move(settings)),
       game_(platform_) {
-  setWindowTitle(QStringLiteral("Vexalon - by Oskel"));
+  setWindowTitle(tr("Vexalon - by Oskel"));
   setWindowIcon(GameIcon());
   // A fixed window with a close box only: no minimise or maximise box.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
