@@ -71,7 +71,7 @@
     </message>
     <message>
         <source>New game</source>
-        <translation>Nuova partita</translation>
+        <translation>Ricomincia</translation>
     </message>
     <message>
         <source>Difficulty:</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>go round New game, the difficulty bar, [Clear] and the board</source>
-        <translation>passare in giro tra Nuova partita, la barra della difficoltà, [Azzera] e il tabellone</translation>
+        <translation>passare in giro tra Ricomincia, la barra della difficoltà, [Azzera] e il tabellone</translation>
     </message>
     <message>
         <source>Arrow keys, Home, End, Ctrl+Home, Ctrl+End</source>
