@@ -76,7 +76,6 @@ TEST(Languages, PseudoLanguageMarksEveryText) {
   }
   texts << QString::fromStdString(PanelSentence(t.game.record) + n.NewGame());
   for (const QString& text : texts) EXPECT_EQ(Unmarked(text), "") << text.toStdString();
-  QCoreApplication::removeTranslator(&pseudo);
 }
 
 // Each label's text fits it, a caption beside its number at the widest;
@@ -104,7 +103,6 @@ TEST(Languages, EveryLanguageFits) {
     option.initFrom(button);
     QRect inside = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()), inside.width()) << button->text().toStdString();
-    QCoreApplication::removeTranslator(&catalog);
   }
 }
 
