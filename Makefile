@@ -1,9 +1,10 @@
 # Vexalon: `make run` to play, `make test` to run every test. Both install
 # the Debian packages they need first.
 
-# What building and playing needs.
+# What building and playing needs; Qt's Linguist tools build the game's
+# catalogs, and Qt's own catalogs translate the prompt's buttons.
 RUN_PACKAGES := g++ make cmake ninja-build qt6-base-dev qt6-multimedia-dev libqt6multimedia6 \
-  libxcb1-dev fonts-liberation
+  libxcb1-dev fonts-liberation qt6-l10n-tools qt6-translations-l10n
 # What the tests need on top: GoogleTest, an X server that python3-xlib
 # sends the real window's close request and key presses through, the font
 # the window's reference pictures show on the New game button, the
@@ -17,7 +18,7 @@ FUZZ_SECONDS ?= 600
 
 PREFIX ?= /usr/local
 
-.PHONY: run test sanitize pictures fuzz bench measure measure-speech install package screenshot build deps test-deps clean
+.PHONY: run test sanitize pictures fuzz bench measure measure-speech install package screenshot translations build deps test-deps clean
 
 run: deps build
 	./build/release/vexalon
@@ -77,6 +78,12 @@ package: deps build
 screenshot: build
 	@scripts/install-deps xvfb xdotool imagemagick
 	scripts/screenshot build/release/vexalon
+
+# Takes every text of the sources into translations/*.ts after a text
+# changed: new ones unfinished, for a translator to write.
+translations: deps
+	cmake --preset release
+	cmake --build --preset release --target translations
 
 build:
 	cmake --preset release

@@ -1,12 +1,57 @@
 #include "shell/narration.h"
 
 #include <cctype>
+#include <climits>
+#include <initializer_list>
 #include <vector>
+
+// The texts below are the English sources of the game's catalogs: Qt's
+// lupdate finds them by these marks, which mean nothing here.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(context, text) text
+#endif
 
 namespace vexalon {
 namespace {
 
-const char* const kColours[] = {"violet", "green", "yellow", "red", "blue"};
+const char* const kColours[] = {QT_TRANSLATE_NOOP("vexalon::Narration", "violet"), QT_TRANSLATE_NOOP("vexalon::Narration", "green"), QT_TRANSLATE_NOOP("vexalon::Narration", "yellow"), QT_TRANSLATE_NOOP("vexalon::Narration", "red"), QT_TRANSLATE_NOOP("vexalon::Narration", "blue")};
+
+Translation& Language() {
+  static Translation translation;
+  return translation;
+}
+
+// %1, %2, ... become the words given, %n the count.
+std::string Fill(const std::string& text, std::initializer_list<std::string> words, std::int64_t n = -1) {
+  std::string filled;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char next = i + 1 < text.size() ? text[i + 1] : '\0';
+    if (text[i] == '%' && next >= '1' && next < '1' + static_cast<int>(words.size()))
+      filled += words.begin()[next - '1'], ++i;
+    else if (text[i] == '%' && next == 'n' && n >= 0)
+      filled += std::to_string(n), ++i;
+    else
+      filled += text[i];
+  }
+  return filled;
+}
+
+// The English text in the player's language.
+std::string Tr(const char* english, std::int64_t n = -1) {
+  std::string said;
+  if (Language()) said = Language()(english, n < 0 ? -1 : static_cast<int>(std::min<std::int64_t>(n, INT_MAX)));
+  return said.empty() ? english : said;
+}
+
+// A count: the language's plural forms, or English, which says "1" with
+// the singular text given.
+std::string Plural(std::int64_t n, const char* many, const char* one, std::initializer_list<std::string> words = {}) {
+  std::string said = n == 1 && (!Language() || Language()(many, 1).empty()) ? one : Tr(many, n);
+  return Fill(said, words, n);
+}
 
 std::string Capital(std::string words) {
   if (!words.empty()) words[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(words[0])));
@@ -16,10 +61,6 @@ std::string Capital(std::string words) {
 std::string Lower(std::string words) {
   if (!words.empty()) words[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(words[0])));
   return words;
-}
-
-std::string Count(std::int64_t n, const char* one, const char* many) {
-  return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
 std::string Sentence(const std::vector<std::string>& parts) {
@@ -34,17 +75,19 @@ std::string Then(std::string said, const std::string& more) {
 
 }  // namespace
 
+void SpeakIn(Translation translation) { Language() = std::move(translation); }
+
 Scene SceneOf(const GameForm& game) { return {game.sq, game.record, game.tally}; }
 
 std::string SquareWords(Picture picture) {
-  if (picture == Picture::sq1234) return "All colours";
+  if (picture == Picture::sq1234) return Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "All colours"));
   std::optional<PictureLook> look = LookOf(picture);
-  if (!look) return "Empty";
-  std::string words = Capital(kColours[look->digit]);
-  if (look->marked) words += ", marked";
-  if (look->up && look->down) return words + ", arrows up and down";
-  if (look->up) return words + ", arrow up";
-  if (look->down) return words + ", arrow down";
+  if (!look) return Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "Empty"));
+  std::string words = Capital(Tr(kColours[look->digit]));
+  if (look->marked) words = Fill(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "%1, marked")), {words});
+  if (look->up && look->down) return Fill(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "%1, arrows up and down")), {words});
+  if (look->up) return Fill(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "%1, arrow up")), {words});
+  if (look->down) return Fill(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "%1, arrow down")), {words});
   return words;
 }
 
@@ -53,20 +96,21 @@ std::string SquareKeys(Picture picture) {
   for (int k = static_cast<int>(Kind::k0); k <= static_cast<int>(Kind::k1234); ++k)
     if (Template(static_cast<Kind>(k)) == picture) kind = static_cast<Kind>(k);
   if (!kind) return "";
-  if (IsPlain(*kind)) return "Space spends an eraser on it";
+  if (IsPlain(*kind)) return Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "Space spends an eraser on it"));
   std::optional<Kind> up = SteppedKind(*kind, true), down = SteppedKind(*kind, false);
-  if (!up || !down) return "Space does nothing here";
+  if (!up || !down) return Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "Space does nothing here"));
   auto to = [&kind](Kind next) {
-    return std::string(FirstChar(next) > FirstChar(*kind) ? "up" : "down") + " to " + Lower(SquareWords(Template(next)));
+    const char* way = FirstChar(next) > FirstChar(*kind) ? QT_TRANSLATE_NOOP("vexalon::Narration", "up to %1") : QT_TRANSLATE_NOOP("vexalon::Narration", "down to %1");
+    return Fill(Tr(way), {Lower(SquareWords(Template(next)))});
   };
-  if (*up == *down) return "Space or Page Down steps " + to(*up);
-  return "Space steps " + to(*up) + "; Page Down steps " + to(*down);
+  if (*up == *down) return Fill(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "Space or Page Down steps %1")), {to(*up)});
+  return Fill(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "Space steps %1; Page Down steps %2")), {to(*up), to(*down)});
 }
 
 std::string PanelSentence(const StateRecord& r) {
-  return std::string(r.gameOverShown ? "Game over. " : "") + "Score " + Decimal(r.score) + ", level " +
-         Decimal(r.level) + ", erasers " + Decimal(r.erasers) + ", hiscore " + r.hiScore + ", difficulty " +
-         Decimal(r.levelTxt) + " for the next game.";
+  std::string panel = Fill(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "Score %1, level %2, erasers %3, hiscore %4, difficulty %5 for the next game.")),
+                           {Decimal(r.score), Decimal(r.level), Decimal(r.erasers), r.hiScore, Decimal(r.levelTxt)});
+  return r.gameOverShown ? Fill(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "Game over. %1")), {panel}) : panel;
 }
 
 Narrator::Narrator(const GameForm& game) : game_(game), since_(SceneOf(game)) {}
@@ -87,24 +131,25 @@ std::string Narrator::Moved(int index, const Scene& before, bool tried) {
   bool changed = true;
   if (IsPlain(was) && before.record.erasers > 0) {
     ++erasersSpent_;
-    said = "Removed, " + (r.erasers > 0 ? Count(r.erasers, "eraser", "erasers") : "no eraser") + " left";
+    said = r.erasers > 0 ? Plural(r.erasers, QT_TRANSLATE_N_NOOP("vexalon::Narration", "Removed, %n erasers left"), "Removed, 1 eraser left")
+                         : Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "Removed, no eraser left"));
   } else if (IsPlain(was)) {
-    said = "No eraser left", changed = false;
+    said = Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "No eraser left")), changed = false;
   } else if (was == Kind::k1234) {
-    said = "All colours has no arrow to step", changed = false;
+    said = Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "All colours has no arrow to step")), changed = false;
   } else if (!SteppedKind(was, true)) {
-    said = "Empty", changed = false;
+    said = Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "Empty")), changed = false;
   } else if (!tried) {
     stepPoints_ += r.score - before.record.score;
     said = SquareWords(now.picture);
   } else if (game_.tally.reactions == before.tally.reactions) {
-    said = "No colour reacts", changed = false;
+    said = Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "No colour reacts")), changed = false;
   } else {
     said = SquareWords(now.picture);
   }
   moved_ = moved_ || changed;
   said += ".";
-  if (!changed && r.gameOverShown && gameOverTold_) said += " Game over: Ctrl+N or F2 starts a new game.";
+  if (!changed && r.gameOverShown && gameOverTold_) said += " " + Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "Game over: Ctrl+N or F2 starts a new game."));
   return Then(said, GameOverNews());
 }
 
@@ -112,7 +157,7 @@ std::string Narrator::NewGame() {
   since_ = SceneOf(game_);
   stepPoints_ = erasersSpent_ = 0;
   moved_ = dealTold_ = gameOverTold_ = false;
-  return "New game, level " + Decimal(game_.record.level) + ".";
+  return Fill(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "New game, level %1.")), {Decimal(game_.record.level)});
 }
 
 std::string Narrator::Settled() {
@@ -120,20 +165,20 @@ std::string Narrator::Settled() {
   const StateRecord& r = game_.record;
   const auto reactions = static_cast<std::int64_t>(game_.tally.reactions - since_.tally.reactions);
   std::vector<std::string> parts;
-  if (r.newGame && !dealTold_) parts.push_back("board ready"), dealTold_ = true;
+  if (r.newGame && !dealTold_) parts.push_back(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "board ready"))), dealTold_ = true;
   if (reactions > 0 && (moved_ || !r.newGame)) {
     bool combo = r.comboShown && r.combo > 1;
-    if (combo) parts.push_back("Combo x " + Decimal(r.combo));
-    if (!combo || r.combo != reactions) parts.push_back(Count(reactions, "reaction", "reactions"));
+    if (combo) parts.push_back(Fill(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "Combo x %1")), {Decimal(r.combo)}));
+    if (!combo || r.combo != reactions) parts.push_back(Plural(reactions, QT_TRANSLATE_N_NOOP("vexalon::Narration", "%n reactions"), "1 reaction"));
     if (!r.newGame) {
       std::int64_t points = r.score - since_.record.score - stepPoints_;
-      parts.push_back(Count(points, "point", "points") + ", score " + Decimal(r.score));
+      parts.push_back(Plural(points, QT_TRANSLATE_N_NOOP("vexalon::Narration", "%n points, score %1"), "1 point, score %1", {Decimal(r.score)}));
     }
     std::int64_t earned = r.erasers - since_.record.erasers + erasersSpent_;
-    if (earned > 0) parts.push_back(earned == 1 ? "an eraser earned" : Count(earned, "eraser", "erasers") + " earned");
-    if (r.level > since_.record.level) parts.push_back("level " + Decimal(r.level));
+    if (earned > 0) parts.push_back(Plural(earned, QT_TRANSLATE_N_NOOP("vexalon::Narration", "%n erasers earned"), "an eraser earned"));
+    if (r.level > since_.record.level) parts.push_back(Fill(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "level %1")), {Decimal(r.level)}));
   } else if (moved_) {
-    parts.push_back("no reaction");
+    parts.push_back(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "no reaction")));
   }
   std::string said = Then(Sentence(parts), GameOverNews());
   since_ = SceneOf(game_);
@@ -149,8 +194,8 @@ std::string Narrator::GameOverNews() {
   if (!r.gameOverShown || gameOverTold_) return "";
   gameOverTold_ = true;
   bool record = r.score > 0 && r.hiScore == Decimal(r.score) && r.hiScore != since_.record.hiScore;
-  return "Game over. Score " + Decimal(r.score) + (record ? ", a new high score" : ", high score " + r.hiScore) +
-         ". Ctrl+N or F2 starts a new game.";
+  if (record) return Fill(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "Game over. Score %1, a new high score. Ctrl+N or F2 starts a new game.")), {Decimal(r.score)});
+  return Fill(Tr(QT_TRANSLATE_NOOP("vexalon::Narration", "Game over. Score %1, high score %2. Ctrl+N or F2 starts a new game.")), {Decimal(r.score), r.hiScore});
 }
 
 }  // namespace vexalon

@@ -5,11 +5,18 @@
 // them.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "shell/game_form.h"
 
 namespace vexalon {
+
+// The player's language for every word below: the English template, with
+// %n to be the count n (n < 0: none), in that language, or empty where it
+// has no words for it, which then stay English. Unset, all is English.
+using Translation = std::function<std::string(const char* english, int n)>;
+void SpeakIn(Translation translation);
 
 // What a listener knows of the game at one moment.
 struct Scene {

@@ -17,7 +17,7 @@ constexpr int kRing = 2;  // the cursor's ring, in the gap between pictures
 // through, and so does the title beneath the top right square.
 BoardView::BoardView(QWidget* window) : QWidget(window) {
   setObjectName(QStringLiteral("Board"));
-  setAccessibleName(QStringLiteral("Board, %1 by %1").arg(kSide));
+  setAccessibleName(tr("Board, %1 by %1").arg(kSide));
   setGeometry(32 - kRing, 24 - kRing, kCellPitch * (kSide - 1) + kCellSize + 2 * kRing,
               kCellPitch * (kSide - 1) + kCellSize + 2 * kRing);
   for (int k = 0; k < kCells; ++k) {

@@ -3,6 +3,7 @@
 // reader finds the squares inside it, "Board, 6 by 6".
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <array>
 
@@ -11,6 +12,8 @@
 namespace vexalon {
 
 class BoardView : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(vexalon::BoardView)
+
  public:
   explicit BoardView(QWidget* window);
 

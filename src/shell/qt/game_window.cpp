@@ -61,7 +61,7 @@ GameWindow::GameWindow(SettingsStore settings)
                 {[this](Timer timer) { Run([this, timer] { game_.OnTimer(timer); }); }, [this] { Sync(); }},
                 std::move(settings)),
       game_(platform_) {
-  setWindowTitle(QStringLiteral("Vexalon - by Oskel"));
+  setWindowTitle(tr("Vexalon - by Oskel"));
   setWindowIcon(GameIcon());
   // A fixed window with a close box only: no minimise or maximise box.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -135,23 +135,23 @@ void GameWindow::BuildPanel() {
   AddLabel("Label5", "PROTOTYPE", {436, 40, 105, 25}, NarrowFont(17, true), kGreen, centre, label5);
   label5->onClick = [this] { Run([this] { game_.Label5_Click(); }); };
   AddLabel("LableGame", "Game by Oskel", {424, 64, 129, 25}, NarrowFont(15), kGreen, centre);
-  AddLabel("Label2", "Level", {448, 96, 57, 17}, NarrowFont(16), kHighlight, right, caption());
+  AddLabel("Label2", tr("Level"), {448, 96, 57, 17}, NarrowFont(16), kHighlight, right, caption());
   labelLevel_ = AddLabel("LabelLevel", "", {448, 120, 57, 17}, SansSerifFont(16), kHighlight, right);
-  AddLabel("Label3", "Score", {448, 152, 57, 17}, NarrowFont(16), kHighlight, right, caption());
+  AddLabel("Label3", tr("Score"), {448, 152, 57, 17}, NarrowFont(16), kHighlight, right, caption());
   labelScore_ = AddLabel("LabelScore", "", {448, 176, 57, 17}, SansSerifFont(16), kHighlight, right);
-  AddLabel("Hiscore", "Hiscore", {448, 208, 57, 17}, NarrowFont(16), kHighlight, right, caption());
+  AddLabel("Hiscore", tr("Hiscore"), {448, 208, 57, 17}, NarrowFont(16), kHighlight, right, caption());
   auto* labelClr = new ClickableLabel(this, true);
-  AddLabel("LabelClr", "[Clear]", {513, 211, 33, 17}, NarrowFont(11), kButtonFace, left, labelClr);
+  AddLabel("LabelClr", tr("[Clear]"), {513, 211, 33, 17}, NarrowFont(11), kButtonFace, left, labelClr);
   labelClr->onClick = [this] { Run([this] { game_.LabelClr_Click(); }); };
-  labelClr->setAccessibleName(QStringLiteral("Clear the high score"));
+  labelClr->setAccessibleName(tr("Clear the high score"));
   labelClr_ = labelClr;
   labelHiScore_ = AddLabel("LabelHiScore", "", {448, 232, 57, 17}, SansSerifFont(16), kHighlight, right);
-  labelComboT_ = AddLabel("LabelComboT", "Combo x", {448, 256, 65, 17}, NarrowFont(16, true), kYellow, left, caption());
+  labelComboT_ = AddLabel("LabelComboT", tr("Combo x"), {448, 256, 65, 17}, NarrowFont(16, true), kYellow, left, caption());
   labelCombo_ = AddLabel("LabelCombo", "", {504, 256, 25, 17}, NarrowFont(16, true), kYellow, right);
-  AddLabel("LabelRemoves1", "Erasers:", {456, 280, 65, 17}, NarrowFont(16), kHighlight, left, caption());
+  AddLabel("LabelRemoves1", tr("Erasers:"), {456, 280, 65, 17}, NarrowFont(16), kHighlight, left, caption());
   labelRemoves_ = AddLabel("LabelRemoves", "0", {512, 280, 9, 17}, NarrowFont(16), kHighlight, right);
 
-  command1_ = new NewGameButton(QStringLiteral("New game"), this);
+  command1_ = new NewGameButton(tr("New game"), this);
   command1_->setObjectName(QStringLiteral("Command1"));
   command1_->setGeometry(448, 320, 80, 33);
   connect(command1_, &QPushButton::clicked, this, [this] {
@@ -159,7 +159,7 @@ void GameWindow::BuildPanel() {
     announcer_->Say(narrator_.NewGame());
   });
 
-  AddLabel("Label1", "Difficulty:", {456, 365, 57, 17}, NarrowFont(16), kButtonFace, left, caption());
+  AddLabel("Label1", tr("Difficulty:"), {456, 365, 57, 17}, NarrowFont(16), kButtonFace, left, caption());
   levelTxt_ = AddLabel("LevelTxt", "1", {510, 365, 14, 17}, NarrowFont(16), kHighlight, right);
 
   hScrollLevel_ = new LevelBar(Qt::Horizontal, this);
@@ -172,11 +172,11 @@ void GameWindow::BuildPanel() {
   hScrollLevel_->setFocusPolicy(Qt::StrongFocus);
   hScrollLevel_->setInvertedControls(false);  // Right, Up and Page Up choose a harder game
   hScrollLevel_->setContextMenuPolicy(Qt::NoContextMenu);  // "Scroll here" means nothing on a 1-10 chooser
-  hScrollLevel_->setAccessibleName(QStringLiteral("Difficulty"));
+  hScrollLevel_->setAccessibleName(tr("Difficulty"));
   connect(hScrollLevel_, &QScrollBar::valueChanged, this,
           [this](int value) { Run([this, value] { game_.HScrollLevel_Change(value); }); });
 
-  labelGameOver_ = AddLabel("LabelGameOver", "Game Over", {136, 192, 177, 41}, SansSerifFont(32), kHighlight,
+  labelGameOver_ = AddLabel("LabelGameOver", tr("Game Over"), {136, 192, 177, 41}, SansSerifFont(32), kHighlight,
                             centre);
   labelGameOver_->hide();
   labelGameOver_->raise();
@@ -259,12 +259,12 @@ void GameWindow::Unload() {
 void GameWindow::Sync() {
   for (int k = 0; k < kCells; ++k) Cell(k)->Show(game_.sq[static_cast<std::size_t>(k)].picture);
   const StateRecord& record = game_.record;
-  SetText(labelLevel_, QString::number(record.level), QStringLiteral("Level"));
-  SetText(labelScore_, QString::number(record.score), QStringLiteral("Score"));
-  SetText(labelHiScore_, QString::fromStdString(record.hiScore), QStringLiteral("Hiscore"));
-  SetText(labelCombo_, QString::number(record.combo), QStringLiteral("Combo x"));
-  SetText(labelRemoves_, QString::number(record.erasers), QStringLiteral("Erasers"));
-  SetText(levelTxt_, QString::number(record.levelTxt), QStringLiteral("Difficulty"));
+  SetText(labelLevel_, QString::number(record.level), tr("Level"));
+  SetText(labelScore_, QString::number(record.score), tr("Score"));
+  SetText(labelHiScore_, QString::fromStdString(record.hiScore), tr("Hiscore"));
+  SetText(labelCombo_, QString::number(record.combo), tr("Combo x"));
+  SetText(labelRemoves_, QString::number(record.erasers), tr("Erasers"));
+  SetText(levelTxt_, QString::number(record.levelTxt), tr("Difficulty"));
   SetShown(labelCombo_, record.comboShown);
   SetShown(labelComboT_, record.comboShown);
   SetShown(labelGameOver_, record.gameOverShown);

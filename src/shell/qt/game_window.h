@@ -3,6 +3,7 @@
 // what became of them.
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -22,6 +23,8 @@ class GameMenu;
 class HintView;
 
 class GameWindow : public QWidget {
+  Q_DECLARE_TR_FUNCTIONS(vexalon::GameWindow)
+
  public:
   explicit GameWindow(SettingsStore settings = {});
 

@@ -4,6 +4,7 @@
 
 #include "shell/qt/game_app.h"
 #include "shell/qt/game_window.h"
+#include "shell/qt/languages.h"
 
 namespace {
 
@@ -71,6 +72,7 @@ int main(int argc, char* argv[]) {
   if (int status = ReadCommandLine(argc, argv); status >= 0) return status;
   vexalon::CatchCloseSignals();
   QApplication app(argc, argv);
+  vexalon::LoadLanguage(app);
   QApplication::setApplicationName(QStringLiteral("Vexalon"));
   QApplication::setApplicationVersion(QStringLiteral(VEXALON_VERSION));
   // The desktop entry's id, so docks and window lists show the game's icon.

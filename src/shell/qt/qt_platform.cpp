@@ -3,10 +3,19 @@
 #include <QCoreApplication>
 #include <QMessageBox>
 
+#include "shell/narration.h"
+
 namespace vexalon {
 
 QtPlatform::QtPlatform(QWidget& window, Hooks hooks, SettingsStore settings)
     : window_(window), hooks_(std::move(hooks)), settings_(std::move(settings)) {
+  // What the game says, in the language of the catalog loaded.
+  SpeakIn([](const char* english, int n) {
+    QString said = QCoreApplication::translate("vexalon::Narration", english, nullptr, n);
+    QString source = QString::fromUtf8(english);
+    if (n >= 0) source.replace(QStringLiteral("%n"), QString::number(n));
+    return said == source ? std::string() : said.toStdString();
+  });
   for (int i = 0; i < kTimerCount; ++i) {
     Timer timer = static_cast<Timer>(i);
     QTimer& qtimer = timers_[static_cast<std::size_t>(i)];
@@ -49,10 +58,18 @@ void QtPlatform::WriteHiScore(const std::string& text, HiScoreChange change) {
     qWarning("vexalon: the high score was not saved; the settings file is left as it was");
 }
 
+// The prompt's words, for the catalogs.
+[[maybe_unused]] constexpr const char* kPromptWords[] = {
+    QT_TRANSLATE_NOOP("vexalon::QtPlatform", "Do you really want to clear the hiscore?"),
+    QT_TRANSLATE_NOOP("vexalon::QtPlatform", "Clear Hiscore")};
+
 Answer QtPlatform::Confirm(std::string_view text, std::string_view title) {
   if (shutDown_) return Answer::Cancel;
-  QMessageBox box(QMessageBox::NoIcon, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())),
-                  QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+  // The game asks in English; the catalog has its words.
+  auto words = [](std::string_view english) {
+    return QCoreApplication::translate("vexalon::QtPlatform", std::string(english).c_str());
+  };
+  QMessageBox box(QMessageBox::NoIcon, words(title), words(text),
                   QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &window_);
   box.setTextFormat(Qt::PlainText);
   box.setDefaultButton(QMessageBox::Yes);

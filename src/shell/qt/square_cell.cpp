@@ -68,7 +68,7 @@ void SquareCell::Show(Picture picture) {
 // and what Space and Page Down would do on it.
 void SquareCell::Describe() {
   setAccessibleName(QString::fromStdString(SquareWords(shown_)) +
-                    QStringLiteral(", row %1, column %2").arg(index_ / kSide + 1).arg(index_ % kSide + 1));
+                    tr(", row %1, column %2").arg(index_ / kSide + 1).arg(index_ % kSide + 1));
   setAccessibleDescription(QString::fromStdString(SquareKeys(shown_)));
 }
 

@@ -2,6 +2,7 @@
 // of the mouse, and of the keys that act as its buttons.
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 
@@ -11,6 +12,8 @@
 namespace vexalon {
 
 class SquareCell : public QWidget, public Pressable {
+  Q_DECLARE_TR_FUNCTIONS(vexalon::SquareCell)
+
  public:
   // button: 1 left, 2 right, 4 middle; shift: 1 Shift, 2 Ctrl, 4 Alt;
   // y: twips from the cell's top edge.
