@@ -38,6 +38,14 @@
         <source>&amp;Quit</source>
         <translation>&amp;Beenden</translation>
     </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Ton aus</translation>
+    </message>
 </context>
 <context>
     <name>vexalon::GameWindow</name>
@@ -215,6 +223,45 @@
     <message>
         <source>How to play</source>
         <translation>Spielanleitung</translation>
+    </message>
+</context>
+<context>
+    <name>vexalon::HintView</name>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Tipp: Zeile %1, Spalte %2.</translation>
+    </message>
+    <message>
+        <source>%1 steps it to %2.</source>
+        <translation>%1 bringt es auf %2.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Leertaste</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Bild ab</translation>
+    </message>
+    <message>
+        <source>A trial (right-click, or the Menu key) makes it %1.</source>
+        <translation>Eine Probe (Rechtsklick oder Menütaste) macht es %1.</translation>
+    </message>
+    <message>
+        <source>The board is still moving; ask again once it settles.</source>
+        <translation>Das Spielfeld bewegt sich noch; frag noch einmal, wenn es ruht.</translation>
+    </message>
+    <message>
+        <source>Game over: Ctrl+N or F2 starts a new game.</source>
+        <translation>Spielende: Strg+N oder F2 startet ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Nothing reacts now. An eraser is left: click a plain square to take it away.</source>
+        <translation>Jetzt reagiert nichts. Ein Radierer ist übrig: Klick auf ein einfaches Feld entfernt es.</translation>
+    </message>
+    <message>
+        <source>Nothing reacts now. New game (F2) deals a new board.</source>
+        <translation>Jetzt reagiert nichts. Neues Spiel (F2) gibt ein neues Spielfeld.</translation>
     </message>
 </context>
 <context>

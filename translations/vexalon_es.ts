@@ -38,6 +38,14 @@
         <source>&amp;Quit</source>
         <translation>Sa&amp;lir</translation>
     </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Sonido activado</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Sonido desactivado</translation>
+    </message>
 </context>
 <context>
     <name>vexalon::GameWindow</name>
@@ -215,6 +223,45 @@
     <message>
         <source>How to play</source>
         <translation>Cómo se juega</translation>
+    </message>
+</context>
+<context>
+    <name>vexalon::HintView</name>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Pista: fila %1, columna %2.</translation>
+    </message>
+    <message>
+        <source>%1 steps it to %2.</source>
+        <translation>%1 la cambia a %2.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espacio</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Av Pág</translation>
+    </message>
+    <message>
+        <source>A trial (right-click, or the Menu key) makes it %1.</source>
+        <translation>Una prueba (clic derecho o tecla Menú) la cambia a %1.</translation>
+    </message>
+    <message>
+        <source>The board is still moving; ask again once it settles.</source>
+        <translation>El tablero aún se mueve; pregunta otra vez cuando se detenga.</translation>
+    </message>
+    <message>
+        <source>Game over: Ctrl+N or F2 starts a new game.</source>
+        <translation>Fin de la partida: Ctrl+N o F2 empieza una nueva.</translation>
+    </message>
+    <message>
+        <source>Nothing reacts now. An eraser is left: click a plain square to take it away.</source>
+        <translation>Ahora no reacciona nada. Queda una goma: haz clic en una casilla lisa para quitarla.</translation>
+    </message>
+    <message>
+        <source>Nothing reacts now. New game (F2) deals a new board.</source>
+        <translation>Ahora no reacciona nada. Nueva partida (F2) reparte un tablero nuevo.</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,14 @@
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Son coupé</translation>
+    </message>
 </context>
 <context>
     <name>vexalon::GameWindow</name>
@@ -215,6 +223,45 @@
     <message>
         <source>How to play</source>
         <translation>Règles du jeu</translation>
+    </message>
+</context>
+<context>
+    <name>vexalon::HintView</name>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Indice : ligne %1, colonne %2.</translation>
+    </message>
+    <message>
+        <source>%1 steps it to %2.</source>
+        <translation>%1 la fait passer à %2.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page suivante</translation>
+    </message>
+    <message>
+        <source>A trial (right-click, or the Menu key) makes it %1.</source>
+        <translation>Un essai (clic droit ou touche Menu) la fait passer à %1.</translation>
+    </message>
+    <message>
+        <source>The board is still moving; ask again once it settles.</source>
+        <translation>Le plateau bouge encore ; redemandez quand il sera calme.</translation>
+    </message>
+    <message>
+        <source>Game over: Ctrl+N or F2 starts a new game.</source>
+        <translation>Partie finie : Ctrl+N ou F2 lance une nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>Nothing reacts now. An eraser is left: click a plain square to take it away.</source>
+        <translation>Rien ne réagit pour l’instant. Il reste une gomme : cliquez sur une case simple pour l’enlever.</translation>
+    </message>
+    <message>
+        <source>Nothing reacts now. New game (F2) deals a new board.</source>
+        <translation>Rien ne réagit pour l’instant. Nouvelle partie (F2) donne un nouveau plateau.</translation>
     </message>
 </context>
 <context>

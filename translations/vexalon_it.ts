@@ -38,6 +38,14 @@
         <source>&amp;Quit</source>
         <translation>&amp;Esci</translation>
     </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Suono attivo</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Suono spento</translation>
+    </message>
 </context>
 <context>
     <name>vexalon::GameWindow</name>
@@ -215,6 +223,45 @@
     <message>
         <source>How to play</source>
         <translation>Come si gioca</translation>
+    </message>
+</context>
+<context>
+    <name>vexalon::HintView</name>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Suggerimento: riga %1, colonna %2.</translation>
+    </message>
+    <message>
+        <source>%1 steps it to %2.</source>
+        <translation>%1 la porta a %2.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spazio</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Pag giù</translation>
+    </message>
+    <message>
+        <source>A trial (right-click, or the Menu key) makes it %1.</source>
+        <translation>Una prova (clic destro o tasto Menu) la porta a %1.</translation>
+    </message>
+    <message>
+        <source>The board is still moving; ask again once it settles.</source>
+        <translation>Il tabellone si sta ancora muovendo; chiedi di nuovo quando si ferma.</translation>
+    </message>
+    <message>
+        <source>Game over: Ctrl+N or F2 starts a new game.</source>
+        <translation>Fine partita: Ctrl+N o F2 avvia una nuova partita.</translation>
+    </message>
+    <message>
+        <source>Nothing reacts now. An eraser is left: click a plain square to take it away.</source>
+        <translation>Ora non reagisce niente. Resta una gomma: fai clic su una casella semplice per toglierla.</translation>
+    </message>
+    <message>
+        <source>Nothing reacts now. New game (F2) deals a new board.</source>
+        <translation>Ora non reagisce niente. Nuova partita (F2) dà un nuovo tabellone.</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,14 @@
         <source>&amp;Quit</source>
         <translation>&amp;Zakończ</translation>
     </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Dźwięk włączony</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Dźwięk wyłączony</translation>
+    </message>
 </context>
 <context>
     <name>vexalon::GameWindow</name>
@@ -215,6 +223,45 @@
     <message>
         <source>How to play</source>
         <translation>Jak grać</translation>
+    </message>
+</context>
+<context>
+    <name>vexalon::HintView</name>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Podpowiedź: wiersz %1, kolumna %2.</translation>
+    </message>
+    <message>
+        <source>%1 steps it to %2.</source>
+        <translation>%1 zmienia je na %2.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Spacja</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>A trial (right-click, or the Menu key) makes it %1.</source>
+        <translation>Próba (prawy przycisk lub klawisz Menu) zmienia je na %1.</translation>
+    </message>
+    <message>
+        <source>The board is still moving; ask again once it settles.</source>
+        <translation>Plansza jeszcze się rusza; zapytaj ponownie, gdy się uspokoi.</translation>
+    </message>
+    <message>
+        <source>Game over: Ctrl+N or F2 starts a new game.</source>
+        <translation>Koniec gry: Ctrl+N lub F2 zaczyna nową grę.</translation>
+    </message>
+    <message>
+        <source>Nothing reacts now. An eraser is left: click a plain square to take it away.</source>
+        <translation>Teraz nic nie reaguje. Została gumka: kliknij zwykłe pole, aby je usunąć.</translation>
+    </message>
+    <message>
+        <source>Nothing reacts now. New game (F2) deals a new board.</source>
+        <translation>Teraz nic nie reaguje. Nowa gra (F2) rozdaje nową planszę.</translation>
     </message>
 </context>
 <context>

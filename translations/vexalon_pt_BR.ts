@@ -38,6 +38,14 @@
         <source>&amp;Quit</source>
         <translation>Sai&amp;r</translation>
     </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Som ligado</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Som desligado</translation>
+    </message>
 </context>
 <context>
     <name>vexalon::GameWindow</name>
@@ -215,6 +223,45 @@
     <message>
         <source>How to play</source>
         <translation>Como jogar</translation>
+    </message>
+</context>
+<context>
+    <name>vexalon::HintView</name>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Dica: linha %1, coluna %2.</translation>
+    </message>
+    <message>
+        <source>%1 steps it to %2.</source>
+        <translation>%1 muda a casa para %2.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espaço</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>A trial (right-click, or the Menu key) makes it %1.</source>
+        <translation>Uma tentativa (clique direito ou tecla Menu) muda a casa para %1.</translation>
+    </message>
+    <message>
+        <source>The board is still moving; ask again once it settles.</source>
+        <translation>O tabuleiro ainda está mexendo; peça de novo quando ele parar.</translation>
+    </message>
+    <message>
+        <source>Game over: Ctrl+N or F2 starts a new game.</source>
+        <translation>Fim de jogo: Ctrl+N ou F2 começa um novo jogo.</translation>
+    </message>
+    <message>
+        <source>Nothing reacts now. An eraser is left: click a plain square to take it away.</source>
+        <translation>Nada reage agora. Sobrou uma borracha: clique numa casa simples para tirá-la.</translation>
+    </message>
+    <message>
+        <source>Nothing reacts now. New game (F2) deals a new board.</source>
+        <translation>Nada reage agora. Novo jogo (F2) dá um tabuleiro novo.</translation>
     </message>
 </context>
 <context>

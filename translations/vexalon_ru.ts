@@ -38,6 +38,14 @@
         <source>&amp;Quit</source>
         <translation>&amp;Выход</translation>
     </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Звук включён</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Звук выключен</translation>
+    </message>
 </context>
 <context>
     <name>vexalon::GameWindow</name>
@@ -215,6 +223,45 @@
     <message>
         <source>How to play</source>
         <translation>Как играть</translation>
+    </message>
+</context>
+<context>
+    <name>vexalon::HintView</name>
+    <message>
+        <source>Hint: row %1, column %2.</source>
+        <translation>Подсказка: строка %1, столбец %2.</translation>
+    </message>
+    <message>
+        <source>%1 steps it to %2.</source>
+        <translation>%1 переводит её в %2.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Пробел</translation>
+    </message>
+    <message>
+        <source>Page Down</source>
+        <translation>Page Down</translation>
+    </message>
+    <message>
+        <source>A trial (right-click, or the Menu key) makes it %1.</source>
+        <translation>Проба (правая кнопка или клавиша Menu) переводит её в %1.</translation>
+    </message>
+    <message>
+        <source>The board is still moving; ask again once it settles.</source>
+        <translation>Поле ещё движется; спросите снова, когда оно успокоится.</translation>
+    </message>
+    <message>
+        <source>Game over: Ctrl+N or F2 starts a new game.</source>
+        <translation>Конец игры: Ctrl+N или F2 начинает новую игру.</translation>
+    </message>
+    <message>
+        <source>Nothing reacts now. An eraser is left: click a plain square to take it away.</source>
+        <translation>Сейчас ничего не реагирует. Остался ластик: щёлкните по простой клетке, чтобы убрать её.</translation>
+    </message>
+    <message>
+        <source>Nothing reacts now. New game (F2) deals a new board.</source>
+        <translation>Сейчас ничего не реагирует. Новая игра (F2) раздаёт новое поле.</translation>
     </message>
 </context>
 <context>
