@@ -36,7 +36,9 @@ import time
 
 sys.dont_write_bytecode = True  # no __pycache__ in the source tree
 sys.path.append("/usr/lib/python3/dist-packages")  # Debian's python3-xlib for a python3 of its own
-from Xlib import X, Xatom, display as xdisplay, error as xerror  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from session import SoundServer, XServer  # noqa: E402
+from Xlib import X, Xatom, error as xerror  # noqa: E402
 from Xlib.ext import damage  # noqa: E402,F401  (loads the DAMAGE requests)
 
 SETTLE_S = 8.0      # after exec, before the idle window may start
@@ -45,105 +47,32 @@ QUIET_LIMIT_S = 30  # give up waiting for quiet after this, and say so
 IDLE_S = 10.0
 START_GAP_S = 0.5   # pause before each start of the start-up pass
 RECORD_RATE = 11025
-SINK = "game"
 
 
 def log(*words):
     print(*words, file=sys.stderr, flush=True)
 
 
-class XServer:
-    """A private Xvfb on a display number it picks itself, watched for new
-    windows and their damage."""
-
-    def __init__(self):
-        read_end, write_end = os.pipe()
-        self.proc = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        # A second at a time, so that a server that hangs before it names
-        # its display still meets the deadline.
-        number, deadline = b"", time.monotonic() + 15
-        while not number.endswith(b"\n"):
-            if time.monotonic() > deadline or self.proc.poll() is not None:
-                os.close(read_end)
-                self.stop()
-                raise RuntimeError("Xvfb did not start")
-            if select.select([read_end], [], [], 1)[0]:
-                chunk = os.read(read_end, 16)
-                if not chunk:
-                    break
-                number += chunk
-        os.close(read_end)
-        self.name = ":" + number.decode().strip()
-        self.dpy = xdisplay.Display(self.name)
-        self.root = self.dpy.screen().root
-        # A window that dies at once takes its damage object with it; the
-        # errors that can follow are of no interest.
-        self.dpy.set_error_handler(lambda *error: None)
-        if not self.dpy.has_extension("DAMAGE"):
-            self.stop()
-            raise RuntimeError("the X server has no DAMAGE extension")
-        self.dpy.damage_query_version()
-        self.damage_event = self.dpy.extension_event.DamageNotify
-        self.root.change_attributes(event_mask=X.SubstructureNotifyMask)
-        self.pid_atom = self.dpy.intern_atom("_NET_WM_PID")
-        self.dpy.sync()
-
-    def stop(self):
-        if getattr(self, "dpy", None) is not None:
-            try:
-                self.dpy.close()
-            except Exception:
-                pass
-            self.dpy = None
-        if self.proc.poll() is None:
-            self.proc.terminate()
-            try:
-                self.proc.wait(5)
-            except subprocess.TimeoutExpired:
-                self.proc.kill()
-                self.proc.wait()
+def watch_windows(xs):
+    """Watches the private X server for new windows and their damage."""
+    # A window that dies at once takes its damage object with it; the
+    # errors that can follow are of no interest.
+    xs.dpy.set_error_handler(lambda *error: None)
+    if not xs.dpy.has_extension("DAMAGE"):
+        xs.stop()
+        raise RuntimeError("the X server has no DAMAGE extension")
+    xs.dpy.damage_query_version()
+    xs.damage_event = xs.dpy.extension_event.DamageNotify
+    xs.root.change_attributes(event_mask=X.SubstructureNotifyMask)
+    xs.dpy.sync()
+    return xs
 
 
-class SoundServer:
-    """A PulseAudio of our own whose only sink plays to nowhere."""
-
-    def __init__(self, folder):
-        self.socket = os.path.join(folder, "pa.sock")
-        self.env = dict(os.environ, PULSE_SERVER="unix:" + self.socket, HOME=folder, XDG_RUNTIME_DIR=folder)
-        self.proc = subprocess.Popen(
-            ["pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-             "-L", "module-null-sink sink_name=%s norewinds=1" % SINK,
-             "-L", "module-native-protocol-unix auth-anonymous=1 socket=%s" % self.socket],
-            env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        deadline = time.monotonic() + 15
-        while subprocess.run(["pactl", "info"], env=self.env, stdout=subprocess.DEVNULL,
-                             stderr=subprocess.DEVNULL).returncode != 0:
-            if time.monotonic() > deadline or self.proc.poll() is not None:
-                self.stop()
-                raise RuntimeError("pulseaudio did not start")
-            time.sleep(0.1)
-        subprocess.run(["pactl", "set-default-sink", SINK], env=self.env, check=True)
-
-    def streams_of(self, pid):
-        """The sink inputs that process pid has open, with their corked state."""
-        out = subprocess.run(["pactl", "list", "sink-inputs"], env=self.env, capture_output=True, text=True).stdout
-        mine = [block for block in out.split("\n\n") if 'application.process.id = "%d"' % pid in block]
-        return ["corked" if "Corked: yes" in block else "running" for block in mine]
-
-    def record(self, path):
-        with open(path, "wb") as out:
-            return subprocess.Popen(
-                ["parec", "-d", SINK + ".monitor", "--raw", "--format=u8", "--channels=1",
-                 "--rate=%d" % RECORD_RATE, "--latency-msec=50"],
-                env=self.env, stdout=out, stderr=subprocess.DEVNULL)
-
-    def stop(self):
-        if self.proc.poll() is None:
-            self.proc.terminate()
-            self.proc.wait(10)
+def streams_of(sound, pid):
+    """The sink inputs that process pid has open, with their corked state."""
+    out = sound.pactl("list", "sink-inputs") or ""
+    mine = [block for block in out.split("\n\n") if 'application.process.id = "%d"' % pid in block]
+    return ["corked" if "Corked: yes" in block else "running" for block in mine]
 
 
 def sounding_seconds(path):
@@ -262,7 +191,7 @@ class Run:
             if idle:
                 # Nothing sounds before the first scan, 1 s after start.
                 recording = os.path.join(self.folder, "sound.raw")
-                parec = self.sound.record(recording)
+                parec = self.sound.record(recording, RECORD_RATE)
                 self.settle()
                 parec.terminate()
                 parec.wait(5)
@@ -315,7 +244,7 @@ class Run:
         if gone:
             self.notes.append("threads ended while idle: %s" % ", ".join(before[t][0] for t in gone))
         self.wakeups = sum(self.threads.values())
-        self.streams = self.sound.streams_of(self.proc.pid)
+        self.streams = streams_of(self.sound, self.proc.pid)
 
     def forget_window(self):
         """Lets the window's destruction pass before the next program starts."""
@@ -379,7 +308,7 @@ def main():
     starts = {name: [] for name, _, _ in programs}
     longs = {name: [] for name, _, full in programs if full}
     try:
-        xs = XServer()
+        xs = watch_windows(XServer("-screen", "0", "1024x768x24"))
         sound = SoundServer(folder)
         # A discarded start of each warms the page cache and the font cache.
         for name, argv, _ in programs:

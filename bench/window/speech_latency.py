@@ -25,7 +25,7 @@ import sys
 import time
 
 sys.dont_write_bytecode = True
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tests", "support"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
 from session import Session, until  # noqa: E402
 from Xlib import X, XK  # noqa: E402
 from Xlib.ext.xtest import fake_input  # noqa: E402

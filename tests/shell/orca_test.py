@@ -9,7 +9,7 @@ import os
 import re
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
 from session import Session, names, until  # noqa: E402
 
 COLOURS = ["Violet", "Green", "Yellow", "Red", "Blue"]

@@ -13,7 +13,7 @@ import signal
 import subprocess
 import sys
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
 from session import X, Session, catches, sleeping, until  # noqa: E402
 from Xlib.protocol import event  # noqa: E402
 

@@ -10,7 +10,7 @@ import sys
 import tempfile
 import wave
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
 from session import SoundServer, stop, until  # noqa: E402
 
 PLAY, FOLDER = sys.argv[1:3]

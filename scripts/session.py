@@ -1,4 +1,5 @@
-# A private desktop session for the tests of the real program: an X server
+# A private desktop session for the tests and measurements of the real
+# program (tests/shell/*.py, bench/window/*.py): an X server
 # of its own, a sound server where a test needs one, a settings folder that
 # is never the player's, and waits that end on a condition or a deadline,
 # never on a fixed sleep.
